@@ -1,0 +1,108 @@
+#include "FormKit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+QString ShortHint(const QString& hint)
+{
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.left(bar);
+}
+
+QString LongHint(const QString& hint)
+{
+    const int bar = hint.indexOf(QLatin1Char('|'));
+    return bar < 0 ? hint : hint.mid(bar + 1);
+}
+
+void SetHint(QWidget* w, const QString& hint)
+{
+    w->setToolTip(ShortHint(hint));
+    w->setStatusTip(LongHint(hint));
+}
+
+void SetHint(QAction* a, const QString& hint)
+{
+    a->setToolTip(ShortHint(hint));
+    a->setStatusTip(LongHint(hint));
+}
+
+namespace {
+MessageSink& Sink()
+{
+    static MessageSink sink;
+    return sink;
+}
+
+void ShowBox(MessageKind kind, const QString& text)
+{
+    if (Sink()) {
+        Sink()(kind, text);
+        return;
+    }
+    QString caption;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    switch (kind) {
+    case MessageKind::Error: caption = QStringLiteral("Error"); icon = QMessageBox::Critical; break;
+    case MessageKind::Information: caption = QStringLiteral("Information"); icon = QMessageBox::Information; break;
+    case MessageKind::Plain: caption = QApplication::applicationName(); break;
+    }
+    // The texts hold single CR characters as line breaks; the box breaks at LF.
+    QString shown = text;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon, caption, shown, QMessageBox::Ok, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+} // namespace
+
+void MessageDlgError(const QString& text) { ShowBox(MessageKind::Error, text); }
+void MessageDlgInformation(const QString& text) { ShowBox(MessageKind::Information, text); }
+void ShowMessage(const QString& text) { ShowBox(MessageKind::Plain, text); }
+
+MessageSink SetMessageSink(MessageSink sink)
+{
+    MessageSink old = Sink();
+    Sink() = std::move(sink);
+    return old;
+}
+
+void MessageBeep() { QApplication::beep(); }
+
+namespace {
+// Ends a local event loop when the watched window closes or hides.
+class ModalWatcher : public QObject {
+public:
+    ModalWatcher(QWidget* w, QEventLoop* loop) : QObject(w), loop_(loop) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Hide)
+            loop_->quit();
+        return false;
+    }
+private:
+    QEventLoop* loop_;
+};
+} // namespace
+
+void ShowModal(QWidget* w)
+{
+    QPointer<QWidget> guard(w);
+    QEventLoop loop;
+    auto* watcher = new ModalWatcher(w, &loop);
+    w->installEventFilter(watcher);
+    QObject::connect(w, &QObject::destroyed, &loop, &QEventLoop::quit);
+    w->setWindowModality(Qt::ApplicationModal);
+    w->show();
+    if (w->isVisible())
+        loop.exec();
+    if (guard) {
+        guard->removeEventFilter(watcher);
+        delete watcher;
+    }
+}

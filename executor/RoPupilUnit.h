@@ -1,0 +1,181 @@
+#pragma once
+// The executor window: field, algorithm list, command panel, statistics,
+// stage menu and run buttons. Both programs build their window from it; an
+// edition object supplies what differs between them.
+
+#include "FieldRenderer.h"
+#include "Layout.h"
+#include "RoPupilEdition.h"
+#include "RoPupilModel.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class FieldImage;
+class FormRunHost;
+
+class TfrmRoPupil : public QMainWindow {
+    Q_OBJECT
+public:
+    // screenWidth < 0: read the real screen width (the programs); tests pass a width.
+    explicit TfrmRoPupil(std::unique_ptr<RoPupilEdition> edition, int screenWidth = -1,
+                         QWidget* parent = nullptr);
+    ~TfrmRoPupil() override;
+
+    RoPupilModel& Model() { return model_; }
+    FieldRenderer& Renderer() { return renderer_; }
+    RoPupilEdition& Edition() { return *edition_; }
+    const FormLayout& Layout() const { return layout_; }
+    bool IsRunning() const { return running_; }
+
+    // Field size and axis strips.
+    void SetFieldSize(int16_t n);
+    void CreateAxisLabelsX();
+    void CreateAxisLabelsY();
+    void PlaceAxisLabelsX();
+    void PlaceAxisLabelsY();
+
+    // Drawing routines of the window's bitmap (forwarded to the renderer).
+    void DrawField() { renderer_.DrawField(); }
+    void DrawScene() { renderer_.DrawScene(); }
+    void ShowField() { renderer_.ShowField(); }
+
+    // Algorithm text.
+    void NewAlgorithm();
+    void ResetStatist();
+    void UpdateStatist();
+    QStringList AlgorithmLines() const;
+    // The first visible line of the algorithm list; below 0 shows the first line.
+    void SetTopIndex(int top);
+    int TopIndex() const;
+
+    // Stages.
+    void DisableForStart();
+    void InitialReset();
+    void StartTask();
+    void StartJumpWalls();
+    void DisableWorkMenu();
+    void EnableWorkMenu();
+    void RunAlgorithm();
+
+    // Event handlers.
+    void FormCreate();
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void ApplicationEvents1Hint(const QString& hint);
+    void NMainBeginClick();
+    void NMainWorkClick();
+    void NMainDebugClick();
+    void PPButtonStepClick();
+    void PPButtonJumpClick();
+    void PPButtonTurnClick();
+    void PPButtonIfClick();
+    void PPButtonWhileClick();
+    void ButtonIfClick();
+    void ButtonIfNotClick();
+    void ButtonWhileClick();
+    void ButtonWhileNotClick();
+    void FixToolButtonDoClick();
+    void FixToolButtonQuickClick();
+    void FixToolButtonResultClick();
+    void FixToolButtonStopClick();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+
+    // Components, named as the rest of the code and the tests know them.
+    QMenuBar* MainMenu = nullptr;
+    QAction* NMainBegin = nullptr;
+    QAction* NMainWork = nullptr;
+    QAction* NMainDebug = nullptr;
+    QAction* NMainPoints = nullptr;
+    QAction* NMainHelp = nullptr;
+
+    QToolBar* ToolBarAlg = nullptr;
+    QToolButton* FixToolButtonDo = nullptr;
+    QToolButton* FixToolButtonQuick = nullptr;
+    QToolButton* FixToolButtonResult = nullptr;
+    QToolButton* FixToolButtonStop = nullptr;
+
+    QFrame* PPPanelSystCom = nullptr;
+    QLabel* LabelPP1 = nullptr;
+    QLabel* LabelPP2 = nullptr;
+    QLabel* LabelPP3 = nullptr;
+    QLabel* LabelPP4 = nullptr;
+    QLabel* LabelPP5 = nullptr;
+    QPushButton* PPButtonStep = nullptr;
+    QPushButton* PPButtonJump = nullptr;
+    QPushButton* PPButtonTurn = nullptr;
+    QPushButton* PPButtonProc = nullptr;
+    QPushButton* PPButtonDoProc = nullptr;
+    QPushButton* PPButtonIf = nullptr;
+    QPushButton* PPButtonWhile = nullptr;
+
+    QFrame* PanelIf = nullptr;
+    QPushButton* ButtonIf = nullptr;
+    QPushButton* ButtonIfNot = nullptr;
+    QFrame* PanelWhile = nullptr;
+    QPushButton* ButtonWhile = nullptr;
+    QPushButton* ButtonWhileNot = nullptr;
+
+    QListWidget* lstCom = nullptr;
+    QListWidget* ListStatist = nullptr;
+
+    QFrame* pnl1 = nullptr;
+    QFrame* pnlMain = nullptr;
+    FieldImage* PaintImage = nullptr;
+    QWidget* PanelX = nullptr;
+    QWidget* PanelY = nullptr;
+    QList<QLabel*> AxisLabelsX;
+    QList<QLabel*> AxisLabelsY;
+
+    QStatusBar* StatusBar1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QTimer* Timer2 = nullptr;
+    QTimer* Timer3 = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildComponents();
+    void BuildMenu();
+    void BuildToolBar(QWidget* client);
+    void BuildCommandPanel(QWidget* client);
+    void BuildConditionPanels(QWidget* client);
+    void BuildFieldPanels(QWidget* client);
+    void PlaceOnScreen();
+    void InsertCommand(const QString& word);
+    void InsertBlock(const QStringList& block, int selectOffset, int topOffset, QPushButton* focusTo);
+    void RunWithPreset(void (RoPupilModel::*preset)());
+    void JumpWallTimerTick(int wall);
+    void SetStageControls(int begin, int work, int debug, int points, int help, int run, int stop,
+                          int edit, int statVisible, int statEnabled);
+
+    std::unique_ptr<RoPupilEdition> edition_;
+    RoPupilModel model_;
+    FieldRenderer renderer_;
+    FormLayout layout_;
+    std::unique_ptr<FormRunHost> host_;
+    bool running_ = false;
+    bool closed_ = false;
+    QWidget* client_ = nullptr;
+    const QEvent* lastKeyEvent_ = nullptr;
+    quint64 lastKeyTime_ = 0;
+    QPointer<QWidget> lastKeyReceiver_;
+
+    friend class FormRunHost;
+};

@@ -1,0 +1,44 @@
+#pragma once
+// Where the executor window puts its panels, and how big the field is, for a
+// given screen width. The window reads the real screen width once and applies
+// what these functions compute; tests call them directly.
+
+#include <QRect>
+#include <cstdint>
+
+struct FormLayout {
+    int16_t ScreenWidth = 0;
+    int16_t Margin = 0;          // m = screen width div 100
+    QRect PPPanelSystCom;        // command buttons
+    QRect lstCom;                // algorithm list, as tall as the field panel
+    QRect pnl1;                  // outer field panel, 56m square
+    QRect pnlMain;               // inside pnl1 at (m, m), 54m square before the field is sized
+    QRect ListStatist;           // statistics, ending level with the algorithm list
+    int32_t HalfVisibleLines = 0;
+};
+
+// Designed sizes that the layout starts from.
+constexpr int ToolBarAlgLeft = 169, ToolBarAlgTop = 1, ToolBarAlgWidth = 324, ToolBarAlgHeight = 25;
+constexpr int PPPanelSystComWidth = 121, PPPanelSystComHeight = 300;
+constexpr int ListStatistHeight = 129;
+constexpr int lstComItemHeight = 16;
+constexpr int FormClientWidth = 1012, FormClientHeight = 684;
+
+FormLayout ComputeFormLayout(int screenWidth);
+
+struct FieldGeometry {
+    int16_t FieldSize = 0;       // N
+    int16_t CellSize = 0;        // c
+    int16_t HalfCell = 0;
+    int16_t ImageSide = 0;       // PaintImage, FieldBitmap and pnlMain: 2m + N*c
+    int16_t CellCentreX0 = 0, CellCentreY0 = 0;
+    int16_t SpriteSize = 0;
+    int16_t HalfSprite = 0;
+    // Axis strips in pnl1's coordinates.
+    QRect PanelX, PanelY;
+    // Left of column label i (in PanelX) and top of row label i (in PanelY).
+    int AxisLabelPos(int i) const { return 2 * margin + HalfCell + i * CellSize; }
+    int16_t margin = 0;
+};
+
+FieldGeometry ComputeFieldGeometry(int pnl1Width, int16_t margin, int16_t n);

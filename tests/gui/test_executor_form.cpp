@@ -1,0 +1,351 @@
+#include "FormKit.h"
+#include "FreeTaskEdition.h"
+#include "RoPupilUnit.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QStatusTipEvent>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+std::unique_ptr<TfrmRoPupil> MakeForm(int screenWidth = 1024)
+{
+    auto form = std::make_unique<TfrmRoPupil>(std::make_unique<FreeTaskEdition>(), screenWidth);
+    form->show();
+    return form;
+}
+
+int Depth(const QString& line)
+{
+    int n = 0;
+    while (n < line.size() && line[n].unicode() <= 32)
+        ++n;
+    return n;
+}
+
+QStringList Items(QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+// Keys go where a pupil's keys go: to the control that has the focus.
+void Press(TfrmRoPupil& form, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QWidget* target = QApplication::focusWidget();
+    if (!target || target->window() != &form)
+        target = form.lstCom;
+    QTest::keyClick(target, key, mods);
+}
+
+struct Stage {
+    bool begin, work, debug, points, help, run, stop, edit, statVisible;
+};
+
+Stage StageOf(TfrmRoPupil& f)
+{
+    return {f.NMainBegin->isEnabled(), f.NMainWork->isEnabled(), f.NMainDebug->isEnabled(),
+            f.NMainPoints->isEnabled(), f.NMainHelp->isEnabled(), f.FixToolButtonDo->isEnabled(),
+            f.FixToolButtonStop->isEnabled(), f.PPButtonStep->isEnabled() && f.lstCom->isEnabled(),
+            !f.ListStatist->isHidden()};
+}
+
+bool operator==(const Stage& a, const Stage& b)
+{
+    return a.begin == b.begin && a.work == b.work && a.debug == b.debug && a.points == b.points
+           && a.help == b.help && a.run == b.run && a.stop == b.stop && a.edit == b.edit
+           && a.statVisible == b.statVisible;
+}
+
+void PrintTo(const Stage& s, std::ostream* os)
+{
+    *os << "{begin " << s.begin << " work " << s.work << " debug " << s.debug << " points " << s.points
+        << " help " << s.help << " run " << s.run << " stop " << s.stop << " edit " << s.edit << " stat "
+        << s.statVisible << "}";
+}
+
+const Stage kInitial{true, false, false, false, false, false, false, false, false};
+const Stage kBegun{false, true, false, false, true, false, false, false, false};
+const Stage kDevelopment{false, false, true, true, true, false, false, true, true};
+const Stage kDebugging{false, true, false, false, true, true, true, false, true};
+
+TEST(ExecutorForm, LaysItselfOutFromTheScreenWidth)
+{
+    auto form = MakeForm(1024);
+    EXPECT_EQ(form->PPPanelSystCom->geometry(), QRect(10, 36, 121, 300));
+    EXPECT_EQ(form->lstCom->geometry(), QRect(141, 36, 300, 560));
+    EXPECT_EQ(form->pnl1->geometry(), QRect(451, 36, 560, 560));
+    EXPECT_EQ(form->pnlMain->geometry(), QRect(10, 10, 536, 536));
+    EXPECT_EQ(form->PaintImage->geometry(), QRect(0, 0, 536, 536));
+    EXPECT_EQ(form->ListStatist->geometry(), QRect(10, 467, 121, 129));
+    EXPECT_EQ(form->Model().FieldBitmap.size(), QSize(536, 536));
+    EXPECT_EQ(form->Model().SpriteBack.size(), QSize(31, 31));
+    EXPECT_EQ(form->Model().HalfVisibleLines, 17);
+    EXPECT_EQ(form->PanelX->geometry(), QRect(2, 2, 536, 8));
+    ASSERT_EQ(form->AxisLabelsX.size(), 16);
+    EXPECT_EQ(form->AxisLabelsX[3]->x(), 41 + 3 * 43);
+    EXPECT_EQ(form->AxisLabelsY[11]->y(), 41 + 11 * 43);
+    EXPECT_EQ(form->AxisLabelsX[15]->text(), "15");
+    // Labels from 12 on lie beyond the strip.
+    EXPECT_GE(form->AxisLabelsX[12]->x(), form->PanelX->width());
+
+    form->SetFieldSize(15);
+    EXPECT_EQ(form->Model().CellSize, 34);
+    EXPECT_EQ(form->PaintImage->width(), 530);
+    form->SetFieldSize(12);
+    EXPECT_EQ(form->Model().CellSize, 43);
+    EXPECT_EQ(form->PaintImage->width(), 536);
+    EXPECT_EQ(form->pnl1->width(), 560);
+}
+
+TEST(ExecutorForm, ComponentsCarryTheirNames)
+{
+    auto form = MakeForm();
+    for (const char* name : {"lstCom", "ListStatist", "PPPanelSystCom", "PPButtonStep", "PPButtonWhile", "PanelIf",
+                             "ButtonWhileNot", "pnl1", "pnlMain", "PaintImage", "PanelX", "PanelY", "StatusBar1",
+                             "ToolBarAlg", "FixToolButtonStop", "MainMenu", "LabelPP5"})
+        EXPECT_NE(form->findChild<QObject*>(name), nullptr) << name;
+    EXPECT_EQ(form->NMainBegin->objectName(), "NMainBegin");
+    EXPECT_EQ(form->PPButtonStep->text(), "ШАГ            F2");
+    EXPECT_EQ(form->NMainDebug->text(), "Отладка              ");
+}
+
+TEST(ExecutorForm, HintsSplitIntoToolTipAndStatusText)
+{
+    auto form = MakeForm();
+    EXPECT_EQ(form->pnl1->toolTip(), "Рабочее поле для Тимпушки ");
+    EXPECT_EQ(form->pnl1->statusTip(), " Рабочее поле для Тимпушки ");
+    EXPECT_EQ(form->PaintImage->statusTip(), " Рабочее поле для Тимпушки");
+    EXPECT_EQ(form->FixToolButtonStop->toolTip(), "Прервать выполнение");
+    EXPECT_EQ(form->FixToolButtonStop->statusTip(), "Прервать выполнение");
+
+    QStatusTipEvent tip(form->pnl1->statusTip());
+    QApplication::sendEvent(form->pnl1, &tip);
+    EXPECT_EQ(form->StatusBar1->currentMessage(), " Рабочее поле для Тимпушки ");
+}
+
+TEST(ExecutorForm, StagesEnableTheirControls)
+{
+    auto form = MakeForm();
+    EXPECT_EQ(StageOf(*form), kInitial);
+    EXPECT_EQ(Items(form->lstCom), QStringList{QString()});
+    EXPECT_EQ(form->lstCom->currentRow(), 0);
+
+    form->NMainBegin->trigger();
+    EXPECT_EQ(StageOf(*form), kBegun);
+    EXPECT_EQ(form->lstCom->count(), 5);
+    EXPECT_EQ(form->lstCom->currentRow(), 4);
+    EXPECT_FALSE(form->lstCom->isEnabled());
+    EXPECT_EQ(form->Model().ExecX, 0);
+    EXPECT_EQ(form->Model().ExecDir, 0);
+
+    // "Начать" acts only once.
+    form->NMainBegin->trigger();
+    EXPECT_EQ(StageOf(*form), kBegun);
+
+    form->NMainWork->trigger();
+    EXPECT_EQ(StageOf(*form), kDevelopment);
+    EXPECT_TRUE(form->ListStatist->isEnabled());
+    EXPECT_EQ(form->ListStatist->item(8)->text(), "Итого:  строк   .....5");
+
+    form->NMainDebug->trigger();
+    EXPECT_EQ(StageOf(*form), kDebugging);
+    EXPECT_FALSE(form->ListStatist->isEnabled());
+
+    form->NMainWork->trigger();
+    EXPECT_EQ(StageOf(*form), kDevelopment);
+}
+
+TEST(ExecutorForm, DevelopmentRedrawsTheFieldAndDebuggingDoesNot)
+{
+    auto form = MakeForm();
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    QImage& bmp = form->Model().FieldBitmap;
+    const QImage clean = bmp.copy();
+    bmp.setPixel(200, 200, qRgb(1, 2, 3));
+    form->NMainDebug->trigger();
+    EXPECT_EQ(bmp.pixel(200, 200), qRgb(1, 2, 3));
+    form->NMainWork->trigger();
+    EXPECT_EQ(bmp, clean);
+}
+
+TEST(ExecutorForm, BuildsTheExampleAlgorithmByKeys)
+{
+    auto form = MakeForm();
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    form->lstCom->setFocus();
+
+    Press(*form, Qt::Key_F7);
+    ASSERT_TRUE(form->PanelIf->isVisible());
+    EXPECT_EQ(form->PanelIf->pos(), QPoint(131, 36 + 234));
+    QTest::mouseClick(form->ButtonIf, Qt::LeftButton);
+    EXPECT_FALSE(form->PanelIf->isVisible());
+    Press(*form, Qt::Key_F2);
+    form->lstCom->setCurrentRow(8);   // the "ВСЁ" line
+    Press(*form, Qt::Key_F8);
+    ASSERT_TRUE(form->PanelWhile->isVisible());
+    QTest::mouseClick(form->ButtonWhileNot, Qt::LeftButton);
+    Press(*form, Qt::Key_F4);
+
+    const QStringList lines = Items(form->lstCom);
+    const struct { int depth; const char* text; } expected[] = {
+        {0, "АЛГОРИТМ ПУТЬ_0"}, {4, "Дано: Исполнитель в т.А"}, {4, "Надо: Воспроизвести образец"},
+        {0, "НАЧ"}, {4, "ЕСЛИ впереди стена"}, {7, "ТО"}, {11, "ШАГ"}, {7, "ИНАЧЕ"},
+        {11, "ПОКА впереди НЕ стена"}, {11, "НЦ"}, {15, "ПОВОРОТ"}, {11, "КЦ"}, {4, "ВСЁ"}, {0, "КОН"},
+    };
+    ASSERT_EQ(lines.size(), 14);
+    for (int i = 0; i < 14; ++i) {
+        EXPECT_EQ(Depth(lines[i]), expected[i].depth) << i;
+        EXPECT_EQ(lines[i].mid(Depth(lines[i])), QString::fromUtf8(expected[i].text)) << i;
+    }
+    EXPECT_EQ(form->lstCom->currentRow(), 11);
+    EXPECT_EQ(form->ListStatist->item(2)->text(), "команд     ..............2");
+    EXPECT_EQ(form->ListStatist->item(5)->text(), "ветвлений  .............1");
+    EXPECT_EQ(form->ListStatist->item(6)->text(), "циклов      ..............1");
+    EXPECT_EQ(form->ListStatist->item(8)->text(), "Итого:  строк   ......14");
+}
+
+TEST(ExecutorForm, FunctionKeysEditOnlyInDevelopment)
+{
+    auto form = MakeForm();
+    auto countAfter = [&](Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        Press(*form, key, mods);
+        return form->lstCom->count();
+    };
+    EXPECT_EQ(countAfter(Qt::Key_F2), 1);
+    form->NMainBegin->trigger();
+    EXPECT_EQ(countAfter(Qt::Key_F2), 5);
+    EXPECT_EQ(countAfter(Qt::Key_F7), 5);
+    EXPECT_FALSE(form->PanelIf->isVisible());
+    form->NMainWork->trigger();
+    form->NMainDebug->trigger();
+    EXPECT_EQ(countAfter(Qt::Key_F3), 5);
+    EXPECT_EQ(countAfter(Qt::Key_F8), 5);
+    EXPECT_FALSE(form->PanelWhile->isVisible());
+
+    form->NMainWork->trigger();
+    form->lstCom->setFocus();
+    EXPECT_EQ(countAfter(Qt::Key_F2, Qt::ControlModifier), 6);   // Ctrl+F2 inserts like F2
+    EXPECT_EQ(countAfter(Qt::Key_F2, Qt::ShiftModifier), 6);     // Shift+F2 belongs to the menu
+    EXPECT_EQ(countAfter(Qt::Key_F3, Qt::ShiftModifier), 6);
+}
+
+TEST(ExecutorForm, EscClosesBothConditionPanelsAndAStageChangeClosesThem)
+{
+    auto form = MakeForm();
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    form->lstCom->setFocus();
+    Press(*form, Qt::Key_F8);
+    Press(*form, Qt::Key_F7);
+    EXPECT_TRUE(form->PanelIf->isVisible());
+    EXPECT_TRUE(form->PanelWhile->isVisible());
+    Press(*form, Qt::Key_Escape);
+    EXPECT_FALSE(form->PanelIf->isVisible());
+    EXPECT_FALSE(form->PanelWhile->isVisible());
+
+    Press(*form, Qt::Key_F7);
+    ASSERT_TRUE(form->PanelIf->isVisible());
+    form->NMainDebug->trigger();
+    EXPECT_FALSE(form->PanelIf->isVisible());
+    EXPECT_EQ(form->lstCom->count(), 5);
+}
+
+TEST(ExecutorForm, InsertScrollsTheEditPointToTheMiddle)
+{
+    auto form = MakeForm();
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    for (int k = 0; k < 40; ++k)
+        form->PPButtonStepClick();
+    // "КОН" stands at 44; the last insert went in at 43.
+    EXPECT_EQ(form->lstCom->currentRow(), 44);
+    EXPECT_EQ(form->TopIndex(), std::min(43 - 17, form->lstCom->verticalScrollBar()->maximum()));
+}
+
+TEST(ExecutorForm, FastRunWalksTheLoopAndEnablesTheButtonsAgain)
+{
+    auto form = MakeForm();
+    std::vector<QString> messages;
+    SetMessageSink([&](MessageKind, const QString& text) { messages.push_back(text); });
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    form->PPButtonWhileClick();
+    form->ButtonWhileNotClick();
+    form->PPButtonStepClick();
+    form->lstCom->setCurrentRow(form->lstCom->count() - 1);
+    form->PPButtonTurnClick();
+    form->PPButtonTurnClick();
+    form->PPButtonTurnClick();
+    form->PPButtonStepClick();
+    form->NMainDebug->trigger();
+
+    QTest::mouseClick(form->FixToolButtonResult, Qt::LeftButton);
+    SetMessageSink(nullptr);
+
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form->Model().ExecX, 11);
+    EXPECT_EQ(form->Model().ExecY, 1);
+    EXPECT_EQ(form->Model().ExecDir, 270);
+    EXPECT_EQ(form->lstCom->currentRow(), form->lstCom->count() - 1);   // "КОН"
+    EXPECT_TRUE(form->FixToolButtonDo->isEnabled());
+    EXPECT_TRUE(form->NMainWork->isEnabled());
+    EXPECT_EQ(form->Model().StepDelay, 0);
+}
+
+TEST(ExecutorForm, WallBumpShowsTheWallMessageAndEndsTheRun)
+{
+    auto form = MakeForm();
+    std::vector<std::pair<MessageKind, QString>> messages;
+    SetMessageSink([&](MessageKind k, const QString& text) { messages.emplace_back(k, text); });
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    form->PPButtonTurnClick();   // faces up, into the top border
+    form->PPButtonStepClick();
+    form->PPButtonStepClick();
+    form->NMainDebug->trigger();
+    form->FixToolButtonResultClick();
+    SetMessageSink(nullptr);
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].first, MessageKind::Error);
+    EXPECT_TRUE(messages[0].second.startsWith("НЕ МОГУ - СТЕНА !!!\r\r\r"));
+    EXPECT_EQ(form->lstCom->currentRow(), 5);   // the first "ШАГ" stays highlighted
+    EXPECT_TRUE(form->NMainWork->isEnabled());
+    EXPECT_TRUE(form->FixToolButtonResult->isEnabled());
+}
+
+TEST(ExecutorForm, ClosingTheWindowDuringARunEndsTheRun)
+{
+    auto form = MakeForm();
+    SetMessageSink([](MessageKind, const QString&) {});
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    // Face left, into the border, then "ПОКА впереди стена" with an empty body loops for ever.
+    form->PPButtonTurnClick();
+    form->PPButtonTurnClick();
+    form->PPButtonWhileClick();
+    form->ButtonWhileClick();
+    form->NMainDebug->trigger();
+
+    QTimer::singleShot(50, form.get(), [&] { form->close(); });
+    form->FixToolButtonResultClick();   // returns only once the run has ended
+    SetMessageSink(nullptr);
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(form->IsRunning());
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+#include "Layout.h"
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Layout, Screen1024MatchesTheWorkedExample)
+{
+    const FormLayout l = ComputeFormLayout(1024);
+    EXPECT_EQ(l.Margin, 10);
+    EXPECT_EQ(l.PPPanelSystCom.topLeft(), QPoint(10, 36));
+    EXPECT_EQ(l.lstCom, QRect(141, 36, 300, 560));
+    EXPECT_EQ(l.pnl1, QRect(451, 36, 560, 560));
+    EXPECT_EQ(l.pnlMain, QRect(10, 10, 540, 540));
+    EXPECT_EQ(l.HalfVisibleLines, 17);
+    EXPECT_EQ(l.ListStatist, QRect(10, 467, 121, 129));
+
+    const FieldGeometry g = ComputeFieldGeometry(l.pnl1.width(), l.Margin, 12);
+    EXPECT_EQ(g.CellSize, 43);
+    EXPECT_EQ(g.ImageSide, 536);
+    EXPECT_EQ(g.HalfCell, 21);
+    EXPECT_EQ(g.CellCentreX0, 31);
+    EXPECT_EQ(g.CellCentreY0, 31);
+    EXPECT_EQ(g.SpriteSize, 31);
+    EXPECT_EQ(g.HalfSprite, 15);
+    EXPECT_EQ(g.PanelX, QRect(2, 2, 536, 8));
+    EXPECT_EQ(g.AxisLabelPos(0), 41);
+    EXPECT_EQ(g.AxisLabelPos(11), 41 + 43 * 11);
+}
+
+TEST(Layout, FieldSizesFrom12To15On1024)
+{
+    struct Row { int n, c, side, half, centre, sprite, halfSprite; };
+    const Row rows[] = {
+        {12, 43, 536, 21, 31, 31, 15},
+        {13, 40, 540, 20, 30, 28, 14},
+        {14, 37, 538, 18, 28, 25, 12},
+        {15, 34, 530, 17, 27, 22, 11},
+    };
+    for (const Row& r : rows) {
+        const FieldGeometry g = ComputeFieldGeometry(560, 10, int16_t(r.n));
+        EXPECT_EQ(g.CellSize, r.c) << r.n;
+        EXPECT_EQ(g.ImageSide, r.side) << r.n;
+        EXPECT_EQ(g.HalfCell, r.half) << r.n;
+        EXPECT_EQ(g.CellCentreX0, r.centre) << r.n;
+        EXPECT_EQ(g.SpriteSize, r.sprite) << r.n;
+        EXPECT_EQ(g.HalfSprite, r.halfSprite) << r.n;
+        // Labels from N on lie beyond the strip, whose length is the image's.
+        EXPECT_GE(g.AxisLabelPos(r.n), g.PanelX.width()) << r.n;
+        EXPECT_LT(g.AxisLabelPos(r.n - 1), g.PanelX.width()) << r.n;
+    }
+}
+
+TEST(Layout, Screens800And1280)
+{
+    const FormLayout l800 = ComputeFormLayout(800);
+    EXPECT_EQ(l800.Margin, 8);
+    EXPECT_EQ(l800.pnl1, QRect(385, 34, 448, 448));
+    const FieldGeometry g800 = ComputeFieldGeometry(l800.pnl1.width(), l800.Margin, 12);
+    EXPECT_EQ(g800.CellSize, 34);
+    EXPECT_EQ(g800.ImageSide, 424);
+
+    const FormLayout l1280 = ComputeFormLayout(1280);
+    EXPECT_EQ(l1280.Margin, 12);
+    EXPECT_EQ(l1280.pnl1, QRect(517, 38, 672, 672));
+    EXPECT_EQ(l1280.pnl1.bottom() + 1, 710);
+    const FieldGeometry g1280 = ComputeFieldGeometry(l1280.pnl1.width(), l1280.Margin, 12);
+    EXPECT_EQ(g1280.CellSize, 52);
+    EXPECT_EQ(g1280.ImageSide, 648);
+}
+
+} // namespace

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and then either starts TIMPA_FREE ("run")
+# or runs every test ("test"). Safe to run again: installs nothing that is there.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+what=${1:-run}
+packages=(cmake make g++ qt6-base-dev libgtest-dev)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)"
+
+case "$what" in
+    run)  exec ./build/timpa_free ;;
+    test) cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
+    *)    echo "usage: tools/build.sh [run|test]" >&2; exit 2 ;;
+esac
