@@ -1,0 +1,115 @@
+#pragma once
+// The line interpreter and the run of an algorithm.
+//
+// The algorithm is executed straight from the lines of the algorithm list:
+// there is no parsed form. Every line is read through RunHost::Line at the
+// moment it is executed, trimmed, and recognised by exact tests; structures
+// find their partner lines by scanning their neighbours. Everything the run
+// shows (highlight, pictures, pauses, boxes) goes through the RunHost.
+//
+// How the executor window uses it
+// --------------------------------
+// * Build a LineInterpreter on the window's model and its RunHost (one for the
+//   window, or one for each run: it keeps nothing between runs).
+// * Speed buttons: disable the three speed buttons, set the preset
+//   (model.SetSlowPreset() ...), call RunAlgorithm(), enable the buttons.
+//   RunAlgorithm calls DisableWorkMenu at its start and EnableWorkMenu at its
+//   end however the run ends (completed, stop button, wall bump, an unclosed
+//   structure, too deep nesting). With jumping walls it calls
+//   DisableJumpWallTimer(i) for every existing wall; it never enables them.
+// * Stop button: model.StopFlag = 1, nothing else; the run sees it at its next
+//   stop check, which is a ProcessMessages() call followed by a test of the
+//   flag. Closing the window during a run must do the same inside
+//   ProcessMessages(): the run then unwinds. While unwinding, each level of
+//   line nesting still makes the pause that follows every line, so a host
+//   whose window is going away may let Pause return at once.
+// * RunHost::Pause(ms) should call Delay(0, ms): it waits without letting any
+//   window message through.
+// * RunHost::Highlight may be given an index that names no line: LineCount()
+//   at the end of a run over a text without a line "КОН", and 0 at the start
+//   of each pass over an empty text; the list then shows no selection. Every
+//   other highlight and every Line() call is within 0 .. LineCount()-1.
+// * RunHost::DrawScene must also put the executor on point A with its start
+//   direction (model.ExecX/ExecY/ExecDir), as the run relies on it.
+// * Jumping walls: after the scene has been drawn on "Начать" and on
+//   "Разработка", call StartJumpWalls(model, host); it returns the number of
+//   walls n (0..3): enable Timer1 .. Timer n. TimerkTimer calls
+//   JumpWallTimerTick(model, host, k-1).
+
+#include "RoPupilModel.h"
+#include "RunHost.h"
+
+#include <QString>
+#include <cstdint>
+
+class LineInterpreter {
+public:
+    // Levels of line nesting (a structure or a procedure call inside a line
+    // that is itself being executed) that a run may reach. Each level costs
+    // a few hundred bytes of stack; this many stay well inside the 8 MB of the
+    // main thread, with room left for the message box shown at the deepest one.
+    static constexpr int DefaultMaxNesting = 4000;
+
+    LineInterpreter(RoPupilModel& model, RunHost& host, int maxNesting = DefaultMaxNesting);
+    int MaxNesting() const { return maxNesting_; }
+
+    // The whole run: every combination of the jumping walls' places, each from
+    // line 0 to the first line that is exactly "КОН".
+    void RunAlgorithm();
+
+    // Executes line i; a structure leaves i on its closing line.
+    void ExecLine(int32_t& i);
+    void ExecIf(int32_t& i);
+    void ExecWhile(int32_t& i);
+    void SkipProcDef(int32_t& i);
+    void ExecCall(int32_t& i);
+    void DoStep();
+    void DoJump();
+    void DoTurn();
+    void WallBump();
+
+private:
+    enum class Structure { Branch, Loop, Procedure };
+
+    // One pass from line 0; false when a stop check ended the run (after
+    // EnableWorkMenu). i is left where the pass ended.
+    bool TopLevelPass(int32_t& i);
+    // ProcessMessages, then the stop flag.
+    bool Stopped();
+    // The text of line i, or false (after ending the run with an error box)
+    // when i lies past the last line: the structure whose header
+    // stands at `header` has no closing line.
+    bool TextOrUnclosed(int32_t i, QString& text, int32_t header, Structure s);
+    void EndRunWithError(const QString& text);
+    void Move(bool trace);
+
+    RoPupilModel& m_;
+    RunHost& h_;
+    const int maxNesting_;
+    int depth_ = 0;        // ExecLine calls now active
+    int callDepth_ = 0;    // procedure bodies now being executed
+    bool aborted_ = false; // the run ended on an error of the text itself
+    bool running_ = false;
+};
+
+// The texts of the run's boxes; lines are broken by single CR characters.
+QString WallBumpMessage();
+// Information box after each pass with jumping walls; places are 1 or 2.
+QString PassDoneMessage(int wallCount, const int places[3]);
+// Error boxes that end a run on a text the editor could not have produced.
+QString UnclosedBranchMessage();
+QString UnclosedLoopMessage();
+QString UnclosedProcedureMessage();
+QString TooDeepCallsMessage();
+QString TooDeepStructuresMessage();
+
+// Puts every jumping wall in place 1 (the third state slots to 0 first),
+// draws them and shows the field. Returns the number of walls: the window
+// enables that many timers, Timer1 first.
+int StartJumpWalls(RoPupilModel& model, RunHost& host);
+// One tick of the timer of jumping wall i: the wall moves to its other place.
+void JumpWallTimerTick(RoPupilModel& model, RunHost& host, int i);
+
+// Waits seconds + ms without processing window messages and without keeping
+// a core busy; a length of 0 (or less) returns at once.
+void Delay(int32_t seconds, int32_t ms);
