@@ -3,7 +3,7 @@
 #include "AlgorithmText.h"
 #include "FormKit.h"
 #include "Interpreter.h"
-#include "MenuStyle.h"
+//MENU#include "MenuStyle.h"
 #include "Statistics.h"
 
 #include <QAction>
@@ -26,29 +26,21 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 // ---------------------------------------------------------------------------
 // Pieces of the window that Qt has in another shape.
 
-// Shows the field bitmap. It paints straight from the model's bitmap, so a
-// frame costs only the repaint of what changed.
-class FieldImage : public QWidget {
-public:
-    FieldImage(RoPupilModel& model, QWidget* parent) : QWidget(parent), model_(model)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
+FieldImage::FieldImage(RoPupilModel& model, QWidget* parent) : QWidget(parent), model_(model)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
-protected:
-    void paintEvent(QPaintEvent* e) override
-    {
-        QPainter p(this);
-        p.drawImage(e->rect(), model_.FieldBitmap, e->rect());
-    }
-
-private:
-    RoPupilModel& model_;
-};
+void FieldImage::paintEvent(QPaintEvent* e)
+{
+    QPainter p(this);
+    p.drawImage(e->rect(), model_.FieldBitmap, e->rect());
+}
 
 namespace {
 
@@ -160,7 +152,12 @@ public:
     void DrawTrace(int x0, int y0, int x1, int y1) override { f_.renderer_.DrawTrace(x0, y0, x1, y1); }
     void DrawJumpWall(int i, int place) override { f_.renderer_.DrawJumpWall(i, place); }
     void DrawJumpWallGhost(int i, int place) override { f_.renderer_.DrawJumpWallGhost(i, place); }
-    void Pause(int ms) override { Delay(0, ms); }
+    // A closed window needs no more pauses: the run is only unwinding.
+    void Pause(int ms) override
+    {
+        if (!f_.closed_)
+            Delay(0, ms);
+    }
     void ProcessMessages() override { QCoreApplication::processEvents(); }
     void ShowError(const QString& text) override { MessageDlgError(text); }
     void ShowInformation(const QString& text) override { MessageDlgInformation(text); }
@@ -263,7 +260,7 @@ void TfrmRoPupil::BuildMenu()
     MainMenu = new QMenuBar(this);
     MainMenu->setObjectName(QStringLiteral("MainMenu"));
     setMenuBar(MainMenu);
-    InstallOwnerDrawMenuStyle(MainMenu);
+//MENU    InstallOwnerDrawMenuStyle(MainMenu);
 
     struct Item { QAction** action; const char* name; QString caption; int image; int key; QString hint; };
     const Item items[] = {
@@ -456,6 +453,22 @@ void TfrmRoPupil::PlaceOnScreen()
     setGeometry(work.x(), work.y(), work.width(), height);
 }
 
+void TfrmRoPupil::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Once the window has its frame, fit the frame, not only the client area,
+    // into the width of the work area.
+    QTimer::singleShot(0, this, [this] {
+        const QScreen* screen = this->screen();
+        if (!screen || !windowHandle())
+            return;
+        const QRect work = screen->availableGeometry();
+        const QMargins fm = windowHandle()->frameMargins();
+        setGeometry(work.x() + fm.left(), work.y() + fm.top(), work.width() - fm.left() - fm.right(),
+                    FormClientHeight + MainMenu->sizeHint().height());
+    });
+}
+
 void TfrmRoPupil::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
@@ -629,6 +642,7 @@ QStringList TfrmRoPupil::AlgorithmLines() const
 
 void TfrmRoPupil::SetTopIndex(int top)
 {
+    // The list scrolls by whole lines, so the scroll value is the first visible line.
     lstCom->verticalScrollBar()->setValue(std::max(0, top));
 }
 
@@ -658,33 +672,24 @@ void TfrmRoPupil::UpdateStatist()
     ListStatist->addItems(lines);
 }
 
-void TfrmRoPupil::InsertCommand(const QString& word)
+void TfrmRoPupil::ApplyInsert(const LineInsert& insert)
 {
-    const int i = lstCom->currentRow();
-    if (i < 0 || i >= lstCom->count())
+    if (insert.IsEmpty())
         return;
-    lstCom->insertItem(i, IndentFor(lstCom->item(i)->text()) + word);
-    lstCom->setCurrentRow(i + 1);
-    SetTopIndex(i - model_.HalfVisibleLines);
+    lstCom->insertItems(insert.At, insert.Lines);
+    lstCom->setCurrentRow(insert.Select);
+    SetTopIndex(insert.Top);
     UpdateStatist();
 }
 
-void TfrmRoPupil::InsertBlock(const QStringList& block, int selectOffset, int topOffset, QPushButton* focusTo)
+void TfrmRoPupil::InsertCommand(const QString& word)
 {
-    const int i = lstCom->currentRow();
-    if (i >= 0 && i < lstCom->count()) {
-        lstCom->insertItems(i, block);
-        lstCom->setCurrentRow(i + selectOffset);
-        SetTopIndex(i + topOffset - model_.HalfVisibleLines);
-        UpdateStatist();
-    }
-    if (focusTo->isEnabled())
-        focusTo->setFocus();
+    ApplyInsert(CommandInsert(AlgorithmLines(), lstCom->currentRow(), word, model_.HalfVisibleLines));
 }
 
-void TfrmRoPupil::PPButtonStepClick() { InsertCommand(QStringLiteral("ШАГ")); }
-void TfrmRoPupil::PPButtonJumpClick() { InsertCommand(QStringLiteral("ПРЫЖОК")); }
-void TfrmRoPupil::PPButtonTurnClick() { InsertCommand(QStringLiteral("ПОВОРОТ")); }
+void TfrmRoPupil::PPButtonStepClick() { InsertCommand(kStep); }
+void TfrmRoPupil::PPButtonJumpClick() { InsertCommand(kJump); }
+void TfrmRoPupil::PPButtonTurnClick() { InsertCommand(kTurn); }
 
 void TfrmRoPupil::PPButtonIfClick()
 {
@@ -702,37 +707,24 @@ void TfrmRoPupil::PPButtonWhileClick()
     ButtonWhile->setFocus();
 }
 
-void TfrmRoPupil::ButtonIfClick()
+void TfrmRoPupil::InsertBranch(const QString& header)
 {
     PanelIf->hide();
-    const int i = lstCom->currentRow();
-    if (i >= 0 && i < lstCom->count())
-        InsertBlock(BranchLines(lstCom->item(i)->text(), QStringLiteral("ЕСЛИ впереди стена")), 2, 3, PPButtonIf);
+    ApplyInsert(BranchInsert(AlgorithmLines(), lstCom->currentRow(), header, model_.HalfVisibleLines));
+    PPButtonIf->setFocus();
 }
 
-void TfrmRoPupil::ButtonIfNotClick()
-{
-    PanelIf->hide();
-    const int i = lstCom->currentRow();
-    if (i >= 0 && i < lstCom->count())
-        InsertBlock(BranchLines(lstCom->item(i)->text(), QStringLiteral("ЕСЛИ впереди НЕ стена")), 2, 3, PPButtonIf);
-}
-
-void TfrmRoPupil::ButtonWhileClick()
+void TfrmRoPupil::InsertLoop(const QString& header)
 {
     PanelWhile->hide();
-    const int i = lstCom->currentRow();
-    if (i >= 0 && i < lstCom->count())
-        InsertBlock(LoopLines(lstCom->item(i)->text(), QStringLiteral("ПОКА впереди стена")), 2, 2, PPButtonWhile);
+    ApplyInsert(LoopInsert(AlgorithmLines(), lstCom->currentRow(), header, model_.HalfVisibleLines));
+    PPButtonWhile->setFocus();
 }
 
-void TfrmRoPupil::ButtonWhileNotClick()
-{
-    PanelWhile->hide();
-    const int i = lstCom->currentRow();
-    if (i >= 0 && i < lstCom->count())
-        InsertBlock(LoopLines(lstCom->item(i)->text(), QStringLiteral("ПОКА впереди НЕ стена")), 2, 2, PPButtonWhile);
-}
+void TfrmRoPupil::ButtonIfClick() { InsertBranch(kIfWall); }
+void TfrmRoPupil::ButtonIfNotClick() { InsertBranch(kIfNotWall); }
+void TfrmRoPupil::ButtonWhileClick() { InsertLoop(kWhileWall); }
+void TfrmRoPupil::ButtonWhileNotClick() { InsertLoop(kWhileNotWall); }
 
 // ---------------------------------------------------------------------------
 // Stages.

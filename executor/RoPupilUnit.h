@@ -3,6 +3,7 @@
 // stage menu and run buttons. Both programs build their window from it; an
 // edition object supplies what differs between them.
 
+#include "AlgorithmText.h"
 #include "FieldRenderer.h"
 #include "Layout.h"
 #include "RoPupilEdition.h"
@@ -22,8 +23,20 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class QToolButton;
-class FieldImage;
 class FormRunHost;
+
+// Shows the field bitmap. It paints straight from the model's bitmap, so a
+// frame costs only the repaint of what changed.
+class FieldImage : public QWidget {
+public:
+    FieldImage(RoPupilModel& model, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    RoPupilModel& model_;
+};
 
 class TfrmRoPupil : public QMainWindow {
     Q_OBJECT
@@ -149,6 +162,7 @@ protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildComponents();
@@ -158,8 +172,10 @@ private:
     void BuildConditionPanels(QWidget* client);
     void BuildFieldPanels(QWidget* client);
     void PlaceOnScreen();
+    void ApplyInsert(const LineInsert& insert);
     void InsertCommand(const QString& word);
-    void InsertBlock(const QStringList& block, int selectOffset, int topOffset, QPushButton* focusTo);
+    void InsertBranch(const QString& header);
+    void InsertLoop(const QString& header);
     void RunWithPreset(void (RoPupilModel::*preset)());
     void JumpWallTimerTick(int wall);
     void SetStageControls(int begin, int work, int debug, int points, int help, int run, int stop,
