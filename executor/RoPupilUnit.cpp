@@ -70,12 +70,17 @@ QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFrameShape(QFrame::Box);
     list->setFrameShadow(QFrame::Plain);
+    // Long lines are cut at the right edge, as in a plain list box.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
+// The designed fonts are Windows fonts; where they are missing the metric
+// twin of Arial keeps the texts as narrow as they were designed.
 QFont PixelFont(const QString& family, int pixelSize)
 {
-    QFont f(family);
+    QFont f;
+    f.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     f.setPixelSize(pixelSize);
     return f;
 }
@@ -96,7 +101,8 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(r);
-    b->setAutoDefault(false);
+    // Enter presses the focused button, as pupils expect of a button.
+    b->setAutoDefault(true);
     return b;
 }
 
@@ -237,6 +243,11 @@ void TfrmRoPupil::BuildComponents()
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFixedHeight(22);
     StatusBar1->setSizeGripEnabled(false);
+    // The bar is painted in the caption-text colour (white on the usual scheme).
+    QPalette barPalette = StatusBar1->palette();
+    barPalette.setColor(QPalette::Window, Qt::white);
+    StatusBar1->setPalette(barPalette);
+    StatusBar1->setAutoFillBackground(true);
     setStatusBar(StatusBar1);
 
     QTimer** timers[] = {&Timer1, &Timer2, &Timer3};
@@ -403,7 +414,10 @@ void TfrmRoPupil::BuildFieldPanels(QWidget* client)
     pnlMain = new QFrame(pnl1);
     pnlMain->setObjectName(QStringLiteral("pnlMain"));
     pnlMain->setAutoFillBackground(true);
-    SetPanelColor(pnlMain, QPalette::Mid);
+    // The panel shows the scroll-bar track colour, the same as the body of a wall.
+    QPalette mainPalette = pnlMain->palette();
+    mainPalette.setColor(QPalette::Window, FieldRenderer::WallColor());
+    pnlMain->setPalette(mainPalette);
     SetHint(pnlMain, kFieldHint);
     PaintImage = new FieldImage(model_, pnlMain);
     PaintImage->setObjectName(QStringLiteral("PaintImage"));
@@ -463,9 +477,9 @@ void TfrmRoPupil::showEvent(QShowEvent* event)
         if (!screen || !windowHandle())
             return;
         const QRect work = screen->availableGeometry();
-        const QMargins fm = windowHandle()->frameMargins();
-        setGeometry(work.x() + fm.left(), work.y() + fm.top(), work.width() - fm.left() - fm.right(),
-                    FormClientHeight + MainMenu->sizeHint().height());
+        const int frameWidth = frameGeometry().width() - geometry().width();
+        resize(work.width() - frameWidth, FormClientHeight + MainMenu->sizeHint().height());
+        move(work.topLeft());   // a window's position is that of its frame
     });
 }
 

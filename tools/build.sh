@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 what=${1:-run}
-packages=(cmake make g++ qt6-base-dev libgtest-dev)
+packages=(cmake make g++ qt6-base-dev libgtest-dev fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do
