@@ -1,0 +1,226 @@
+#include "FormKit.h"
+#include "FreeTaskEdition.h"
+#include "FreeTaskForms.h"
+#include "MainPupilUnit.h"
+#include "RegistrPupilUnit.h"
+#include "RoPupilUnit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Message {
+    MessageKind kind;
+    QString text;
+};
+
+// Captures the message boxes instead of showing them.
+class Messages {
+public:
+    Messages()
+    {
+        SetMessageSink([this](MessageKind k, const QString& t) { list.push_back({k, t}); });
+    }
+    ~Messages() { SetMessageSink(nullptr); }
+    std::vector<Message> list;
+};
+
+// Types text as the keyboard would, one character per key press (QTest
+// cannot type letters outside Latin-1).
+void Type(QWidget* w, const QString& text)
+{
+    for (QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+const QString kRefusal = QStringLiteral("В имени и фамилии допустимы\rтолько русские буквы!");
+const QString kPrefix = QStringLiteral("\"Тимпушка-Свободная задача\" 1.1     Ученик (команда) : ");
+
+class Registration : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dialog = std::make_unique<TfrmRegistrPupil>(forms);
+        dialog->show();
+        dialog->activateWindow();
+        (void)QTest::qWaitForWindowActive(dialog.get());
+    }
+    QWidget* Focused() const { return dialog->focusWidget(); }
+
+    FreeTaskForms forms;
+    std::unique_ptr<TfrmRegistrPupil> dialog;
+};
+
+TEST(NameRules, NameCharsAreJudgedByTheirWindows1251Code)
+{
+    for (const QString s : {"а", "я", "А", "Я", "ж", " ", ","})
+        EXPECT_TRUE(InNameChars(s[0])) << s.toStdString();
+    EXPECT_TRUE(InNameChars(QChar(8)));
+    for (const QString s : {"Ё", "ё", "-", "'", "1", "z", "Q", ".", "€", "中", "\x1b", "\t"})
+        EXPECT_FALSE(InNameChars(s[0])) << s.toStdString();
+}
+
+TEST(NameRules, NormalisationTrimsCutsAndCapitalises)
+{
+    EXPECT_EQ(UpCaseCyrillic(QChar(u'я')), QChar(u'Я'));
+    EXPECT_EQ(UpCaseCyrillic(QChar(u'а')), QChar(u'А'));
+    EXPECT_EQ(UpCaseCyrillic(QChar(u'ё')), QChar(u'ё'));
+    EXPECT_EQ(UpCaseCyrillic(QChar(u'a')), QChar(u'a'));
+    EXPECT_EQ(NormaliseName("  иванов  ", true), "Иванов");
+    EXPECT_EQ(NormaliseName("\t\x01петр\r", true), "Петр");
+    const QString longName = QString(25, QChar(u'ж'));
+    EXPECT_EQ(NormaliseName("   " + longName, true), "Ж" + QString(19, QChar(u'ж')));
+    EXPECT_EQ(NormaliseName("  команда мечты  ", false), "команда мечты");
+    EXPECT_EQ(NormaliseName(" ", true), "");
+    EXPECT_EQ(ExecutorCaption("", "", "Ракета"), kPrefix + "  Ракета");
+    EXPECT_EQ(ExecutorCaption("Иванов", "Петр", ""), kPrefix + "Иванов Петр ");
+}
+
+TEST_F(Registration, OpensEmptyWithTheSurnameFocusedAndYellow)
+{
+    EXPECT_EQ(dialog->windowTitle(), "Введите фамилию и имя");
+    EXPECT_TRUE(dialog->EditNam1->text().isEmpty());
+    EXPECT_EQ(Focused(), dialog->EditNam1);
+    EXPECT_EQ(dialog->EditNam1->palette().color(QPalette::Base), QColor(Qt::yellow));
+    EXPECT_NE(dialog->EditNam2->palette().color(QPalette::Base), QColor(Qt::yellow));
+}
+
+TEST_F(Registration, RefusedCharacterEmptiesTheFieldAndLeavesOneBlank)
+{
+    const QList<Qt::Key> keys = {Qt::Key_Z, Qt::Key_5, Qt::Key_Minus, Qt::Key_Escape};
+    dialog->EditNam2->setText("Петр");
+    for (Qt::Key key : keys) {
+        Messages messages;
+        dialog->EditNam1->setFocus();
+        Type(dialog->EditNam1, "ив");
+        QTest::keyClick(dialog->EditNam1, key);
+        ASSERT_EQ(messages.list.size(), 1u) << key;
+        EXPECT_EQ(messages.list[0].kind, MessageKind::Error);
+        EXPECT_EQ(messages.list[0].text, kRefusal);
+        EXPECT_EQ(dialog->EditNam1->text(), " ") << key;
+        EXPECT_EQ(dialog->EditNam2->text(), "Петр");
+        EXPECT_TRUE(dialog->isVisible());   // Esc typed into a field does not close the dialog
+        dialog->EditNam1->clear();
+    }
+    for (const QString letter : {"Ё", "ё"}) {
+        Messages messages;
+        Type(dialog->EditNam2, "Пе" + letter);
+        EXPECT_EQ(messages.list.size(), 1u);
+        EXPECT_EQ(dialog->EditNam2->text(), " ");
+    }
+}
+
+TEST_F(Registration, RussianLettersBlankCommaAndBackspaceAreTaken)
+{
+    Messages messages;
+    Type(dialog->EditNam1, "Иванов, мл");
+    QTest::keyClick(dialog->EditNam1, Qt::Key_Backspace);
+    EXPECT_EQ(dialog->EditNam1->text(), "Иванов, м");
+    Type(dialog->EditNam3, "Team-7 ёЁ");
+    EXPECT_EQ(dialog->EditNam3->text(), "Team-7 ёЁ");
+    EXPECT_TRUE(messages.list.empty());
+}
+
+TEST_F(Registration, EnterAndTabMoveInTheirOrder)
+{
+    QTest::keyClick(dialog->EditNam1, Qt::Key_Return);
+    EXPECT_EQ(Focused(), dialog->EditNam2);
+    QTest::keyClick(dialog->EditNam2, Qt::Key_Return);
+    EXPECT_EQ(Focused(), dialog->ReadyBitB);
+    dialog->EditNam3->setFocus();
+    QTest::keyClick(dialog->EditNam3, Qt::Key_Enter);
+    EXPECT_EQ(Focused(), dialog->ReadyBitB);
+    EXPECT_TRUE(dialog->isVisible());
+
+    dialog->EditNam1->setFocus();
+    QTest::keyClick(dialog->EditNam1, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), dialog->EditNam2);
+    QTest::keyClick(dialog->EditNam2, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), dialog->ReadyBitB);
+    QTest::keyClick(dialog->ReadyBitB, Qt::Key_Tab);
+    EXPECT_EQ(Focused(), dialog->EditNam3);
+}
+
+TEST_F(Registration, AllFieldsEmptyKeepsTheDialogOpen)
+{
+    Messages messages;
+    QTest::mouseClick(dialog->ReadyBitB, Qt::LeftButton);
+    ASSERT_EQ(messages.list.size(), 1u);
+    EXPECT_EQ(messages.list[0].kind, MessageKind::Plain);
+    EXPECT_EQ(messages.list[0].text, "Введите имя и фамилию или название команды");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), 0);
+}
+
+TEST_F(Registration, ReadyCaptionsTheExecutorWindowAndDestroysItWhenClosed)
+{
+    QPointer<TfrmRoPupil> executor = new TfrmRoPupil(std::make_unique<FreeTaskEdition>(), 1024);
+    forms.frmRoPupil = executor;
+    Type(dialog->EditNam1, "  иванов  ");
+    Type(dialog->EditNam2, "петр");
+    QString shownCaption;
+    bool shownModal = false;
+    QTimer::singleShot(0, [&] {
+        shownCaption = executor->windowTitle();
+        shownModal = executor->isVisible() && executor->isModal();
+        executor->close();
+    });
+    QTest::keyClick(dialog->EditNam2, Qt::Key_Return);
+    QTest::keyClick(dialog->ReadyBitB, Qt::Key_Return);
+
+    EXPECT_TRUE(shownModal);
+    EXPECT_EQ(shownCaption, kPrefix + "Иванов Петр ");
+    EXPECT_EQ(dialog->EditNam1->text(), "Иванов");
+    EXPECT_TRUE(executor.isNull());
+    EXPECT_EQ(forms.frmRoPupil, nullptr);
+    EXPECT_EQ(dialog->result(), int(QDialog::Accepted));
+}
+
+TEST(StartScreen, CancelledRegistrationInvitesAgainAndARegisteredOneEndsTheOffer)
+{
+    FreeTaskForms forms;
+    TfrmMainPupil start(forms);
+    forms.frmMainPupil = &start;
+    start.show();
+    EXPECT_EQ(start.StatusPanels[2]->text().isEmpty(), false);
+
+    QTimer::singleShot(0, [&] {
+        ASSERT_NE(forms.frmRegistrPupil, nullptr);
+        EXPECT_FALSE(start.StartBitB->isVisible());
+        EXPECT_TRUE(start.StatusPanels[2]->text().isEmpty());
+        forms.frmRegistrPupil->close();
+    });
+    QTest::mouseClick(start.StartBitB, Qt::LeftButton);
+    EXPECT_EQ(start.windowTitle(), "Приглашение");
+    EXPECT_TRUE(start.StartBitB->isVisible());
+    EXPECT_TRUE(start.StatusPanels[2]->text().isEmpty());
+
+    forms.frmRoPupil = new TfrmRoPupil(std::make_unique<FreeTaskEdition>(), 1024);
+    QTimer::singleShot(0, [&] {
+        TfrmRegistrPupil* dialog = forms.frmRegistrPupil;
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->EditNam1->text().isEmpty());
+        dialog->EditNam3->setText("Ракета");
+        TfrmRoPupil* executor = forms.frmRoPupil;
+        QTimer::singleShot(0, [executor] { executor->close(); });
+        dialog->ReadyBitBClick();
+    });
+    QTest::mouseClick(start.StartBitB, Qt::LeftButton);
+    EXPECT_FALSE(start.StartBitB->isVisible());
+    EXPECT_EQ(start.windowTitle(), "Приглашение");
+    EXPECT_EQ(forms.frmRoPupil, nullptr);
+    EXPECT_EQ(forms.frmRegistrPupil, nullptr);
+}
+
+} // namespace
