@@ -296,6 +296,119 @@ def window_icon():
     write_png("icons/timpa.png", 32, 32, pic)
 
 
+
+# ---------------------------------------------------------------- menu glyphs
+# The stage menu's glyphs: five pictures, each followed by its grey twin for a
+# disabled item.
+
+
+def grey_twin(pic):
+    """The same glyph in light greys, for a disabled menu item."""
+    out = blank(16, 16)
+    for y in range(16):
+        for x in range(16):
+            r, g, b, a = pic[y][x]
+            if a:
+                lum = int(0.3 * r + 0.59 * g + 0.11 * b)
+                v = 110 + lum * 100 // 255
+                out[y][x] = (v, v, v, a)
+    return out
+
+
+def yin_yang():
+    pic = blank(16, 16)
+    cx, cy, big = 7.5, 7.5, 7.0
+    dark, light = (0, 0, 0, 255), (255, 255, 255, 255)
+    for y in range(16):
+        for x in range(16):
+            px, py = x + 0.5, y + 0.5
+            d = math.hypot(px - cx, py - cy)
+            if d > big + 0.5:
+                continue
+            if d > big - 0.7:
+                pic[y][x] = dark
+                continue
+            upper = math.hypot(px - cx, py - (cy - big / 2))
+            lower = math.hypot(px - cx, py - (cy + big / 2))
+            white = px < cx
+            if upper < big / 2:
+                white = True
+            if lower < big / 2:
+                white = False
+            if upper < 1.3:
+                white = False
+            if lower < 1.3:
+                white = True
+            pic[y][x] = light if white else dark
+    return pic
+
+
+def text_sheet():
+    pic = blank(16, 16)
+    paper, edge = (255, 255, 255, 255), (96, 96, 96, 255)
+    for y in range(1, 15):
+        for x in range(3, 13):
+            border = x in (3, 12) or y in (1, 14)
+            pic[y][x] = edge if border else paper
+    for x, y in ((10, 2), (11, 3), (11, 2)):
+        pic[y][x] = (200, 200, 200, 255)
+    colours = [(220, 0, 0, 255), (0, 0, 220, 255), (0, 150, 0, 255), (220, 0, 0, 255), (0, 0, 220, 255)]
+    for k, y in enumerate((4, 6, 8, 10, 12)):
+        for x in range(5, 11 if k % 2 else 10):
+            pic[y][x] = colours[k]
+    return pic
+
+
+def thick_lines(segments, thickness, colour, pic):
+    for y in range(16):
+        for x in range(16):
+            px, py = x + 0.5, y + 0.5
+            if any(segment_distance(px, py, ax, ay, bx, by) <= thickness / 2 for (ax, ay, bx, by) in segments):
+                pic[y][x] = colour
+    return pic
+
+
+def letter_a_dot():
+    blue = (0, 0, 200, 255)
+    pic = thick_lines([(2.0, 14.0, 6.5, 2.0), (6.5, 2.0, 11.0, 14.0), (4.0, 10.0, 9.0, 10.0)], 1.8, blue, blank(16, 16))
+    for y in range(12, 15):
+        for x in range(13, 16):
+            pic[y][x] = blue
+    return pic
+
+
+def question_mark():
+    pic = blank(16, 16)
+    blue, dark = (0, 70, 200, 255), (0, 30, 120, 255)
+    for y in range(1, 15):
+        for x in range(1, 15):
+            pic[y][x] = dark if x in (1, 14) or y in (1, 14) else blue
+    white = (255, 255, 255, 255)
+    pattern = [
+        ".####.",
+        "##..##",
+        "....##",
+        "...##.",
+        "..##..",
+        "..##..",
+        "......",
+        "..##..",
+        "..##..",
+    ]
+    for j, row in enumerate(pattern):
+        for i, ch in enumerate(row):
+            if ch == "#":
+                pic[3 + j][5 + i] = white
+    return pic
+
+
+def menu_glyphs():
+    glyphs = [yin_yang(), text_sheet(), run_triangles(1), letter_a_dot(), question_mark()]
+    for k, pic in enumerate(glyphs):
+        write_png("menu/menu_%d.png" % (2 * k), 16, 16, pic)
+        write_png("menu/menu_%d.png" % (2 * k + 1), 16, 16, grey_twin(pic))
+
+
 # --------------------------------------------------------------- the landscape
 
 
@@ -464,4 +577,5 @@ if __name__ == "__main__":
     toolbar_pictures()
     start_pictures()
     window_icon()
+    menu_glyphs()
     landscape()

@@ -3,7 +3,7 @@
 #include "AlgorithmText.h"
 #include "FormKit.h"
 #include "Interpreter.h"
-//MENU#include "MenuStyle.h"
+#include "MenuStyle.h"
 #include "Statistics.h"
 
 #include <QAction>
@@ -271,7 +271,7 @@ void TfrmRoPupil::BuildMenu()
     MainMenu = new QMenuBar(this);
     MainMenu->setObjectName(QStringLiteral("MainMenu"));
     setMenuBar(MainMenu);
-//MENU    InstallOwnerDrawMenuStyle(MainMenu);
+    InstallOwnerDrawMenuStyle(MainMenu);
 
     struct Item { QAction** action; const char* name; QString caption; int image; int key; QString hint; };
     const Item items[] = {
@@ -459,28 +459,23 @@ void TfrmRoPupil::FormCreate()
 
 void TfrmRoPupil::PlaceOnScreen()
 {
-    // The window stands at the top of the work area across its whole width;
-    // its height stays as designed whatever the screen.
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    // The window stands at the top of the work area across its whole width,
+    // frame included; its height stays as designed whatever the screen.
+    const QScreen* screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
     const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, model_.ScreenWidth, 768);
-    const int height = FormClientHeight + MainMenu->sizeHint().height();
-    setGeometry(work.x(), work.y(), work.width(), height);
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(work.x() + frame.left(), work.y() + frame.top(), work.width() - frame.left() - frame.right(),
+                FormClientHeight + MainMenu->sizeHint().height());
 }
 
 void TfrmRoPupil::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    // Once the window has its frame, fit the frame, not only the client area,
-    // into the width of the work area.
-    QTimer::singleShot(0, this, [this] {
-        const QScreen* screen = this->screen();
-        if (!screen || !windowHandle())
-            return;
-        const QRect work = screen->availableGeometry();
-        const int frameWidth = frameGeometry().width() - geometry().width();
-        resize(work.width() - frameWidth, FormClientHeight + MainMenu->sizeHint().height());
-        move(work.topLeft());   // a window's position is that of its frame
-    });
+    // The frame becomes known only once the window manager has framed the
+    // window: fit again then.
+    PlaceOnScreen();
+    QTimer::singleShot(0, this, &TfrmRoPupil::PlaceOnScreen);
+    QTimer::singleShot(200, this, &TfrmRoPupil::PlaceOnScreen);
 }
 
 void TfrmRoPupil::resizeEvent(QResizeEvent* event)
