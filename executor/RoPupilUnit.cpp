@@ -427,9 +427,9 @@ void TfrmRoPupil::BuildFieldPanels(QWidget* client)
     PanelY = new QWidget(pnl1);
     PanelY->setObjectName(QStringLiteral("PanelY"));
 
-    renderer_.presenter = [this] {
-        if (PaintImage)
-            PaintImage->repaint();
+    renderer_.presenter = [this](const QRect& changed) {
+        if (PaintImage && !changed.isEmpty())
+            PaintImage->repaint(changed);
     };
 }
 

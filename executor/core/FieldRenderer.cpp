@@ -101,8 +101,11 @@ bool FieldRenderer::BeginField(QPainter& p)
 
 void FieldRenderer::ClearBitmap(QImage& bitmap)
 {
-    if (!bitmap.isNull())
-        bitmap.fill(BackColor());
+    if (bitmap.isNull())
+        return;
+    bitmap.fill(BackColor());
+    if (&bitmap == &m_.FieldBitmap)
+        MarkDirty(bitmap.rect());
 }
 
 // ---------------------------------------------------------------- walls
@@ -134,6 +137,7 @@ void FieldRenderer::DrawStandingBar(const Bar& bar)
     QPainter p;
     if (!BeginField(p))
         return;
+    MarkDirty(bar.hexagon.boundingRect().adjusted(-1, -1, 1, 1));
     p.setPen(ThinPen(WallColor()));
     p.setBrush(WallColor());
     p.drawPolygon(bar.hexagon);
@@ -236,6 +240,7 @@ void FieldRenderer::DrawJumpWallGhost(int i, int place)
         return;
     // The place is wiped first, outline included, so that the gaps of the
     // dotted line show the background and not what stood there before.
+    MarkDirty(bar.hexagon.boundingRect().adjusted(-1, -1, 1, 1));
     p.setPen(ThinPen(BackColor()));
     p.setBrush(BackColor());
     p.drawPolygon(bar.hexagon);
@@ -257,7 +262,9 @@ void FieldRenderer::TextOut(int x, int y, const QString& text, const QColor& box
         return;
     p.setFont(font_);
     const QFontMetrics fm(font_, &m_.FieldBitmap);
-    p.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), box);
+    const QRect textBox(x, y, fm.horizontalAdvance(text), fm.height());
+    MarkDirty(textBox.adjusted(-1, -1, 1, 1));
+    p.fillRect(textBox, box);
     p.setPen(WindowTextColor());
     p.drawText(x, y + fm.ascent(), text);
 }
@@ -272,6 +279,7 @@ void FieldRenderer::DrawPointMark(int16_t x, int16_t y, const QString& letter)
             return;
         p.setPen(ThinPen(MarkColor()));
         p.setBrush(MarkColor());
+        MarkDirty(QRect(px - 4, py - 4, 10, 10));
         p.drawEllipse(OutlineBox(px - 3, py - 3, px + 5, py + 5));
     }
     TextOut(px - 10, py - 13, letter, BackColor());
@@ -305,6 +313,7 @@ void FieldRenderer::RestoreUnderExecutor(int16_t x, int16_t y)
         return;
     p.setCompositionMode(QPainter::CompositionMode_Source);
     const int s = m_.SpriteSize;
+    MarkDirty(SpriteBox(x, y));
     p.drawImage(SpriteBox(x, y).topLeft(), m_.SpriteBack, QRect(0, 0, s, s));
 }
 
@@ -322,6 +331,7 @@ void FieldRenderer::DrawPicture(int index, int dx, int dy)
     // the picture may fall outside it. A box narrower than the picture (screens
     // under 800 pixels) gets the whole picture scaled down to the box.
     p.setClipRect(box);
+    MarkDirty(box);
     if (s >= picture.width() && s >= picture.height())
         p.drawImage(box.topLeft() + QPoint(dx, dy), picture);
     else
@@ -367,6 +377,8 @@ void FieldRenderer::DrawTrace(int x0, int y0, int x1, int y1)
     QPainter p;
     if (!BeginField(p))
         return;
+    MarkDirty(QRect(QPoint(std::min(x0, x1), std::min(y0, y1)), QPoint(std::max(x0, x1), std::max(y0, y1)))
+                  .adjusted(-4, -4, 4, 4));
     p.setPen(QPen(TraceColor(), 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(x0, y0, x1, y1);
 }
@@ -394,6 +406,8 @@ void FieldRenderer::DrawScene()
 
 void FieldRenderer::ShowField()
 {
+    const QRect changed = dirty_ & m_.FieldBitmap.rect();
+    dirty_ = QRect();
     if (presenter)
-        presenter();
+        presenter(changed);
 }

@@ -37,8 +37,9 @@ public:
     // The trace of "ШАГ": TraceColor, pen width 5.
     void DrawTrace(int x0, int y0, int x1, int y1);
 
-    // Called by ShowField: the window repaints its field image from FieldBitmap at once.
-    std::function<void()> presenter;
+    // Called by ShowField with the part of FieldBitmap drawn since the last
+    // frame: the window repaints that part of its field image at once.
+    std::function<void(const QRect& changed)> presenter;
 
     // The palette.
     static QColor BackColor();
@@ -50,6 +51,10 @@ public:
     static QColor MarkColor();
 
 private:
+    // Grows with every drawing until ShowField hands it on.
+    void MarkDirty(const QRect& r) { dirty_ |= r; }
+    QRect dirty_;
+
     // One wall, as a hexagon with its lit and its shaded side.
     struct Bar {
         QPolygon hexagon, lit, shaded;

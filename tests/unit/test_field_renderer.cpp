@@ -440,6 +440,56 @@ TEST(Walls, TraceIsFivePixelsWideInTraceColor)
 
 // ---------------------------------------------------------------------- scene
 
+// A frame hands the window the part of the field that changed, so the window
+// repaints only that: every pixel drawn since the last frame must lie in it.
+TEST(Scene, EachFrameReportsEveryPixelItChanged)
+{
+    Field f;
+    QRect changed;
+    int frames = 0;
+    f.r.presenter = [&](const QRect& r) { changed = r; ++frames; };
+    f.model.ResetPoints();
+    f.model.JumpWallX1 = {3};
+    f.model.JumpWallY1 = {3};
+    f.model.JumpWallKind1 = QStringList{"H"};
+    f.model.JumpWallX2 = {4};
+    f.model.JumpWallY2 = {4};
+    f.model.JumpWallKind2 = QStringList{"V"};
+    f.r.DrawScene();
+    EXPECT_EQ(changed, f.model.FieldBitmap.rect());
+
+    auto frame = [&](const std::function<void()>& draw) {
+        const QImage before = f.model.FieldBitmap.copy();
+        draw();
+        f.r.ShowField();
+        EXPECT_TRUE(f.SameOutside(before, changed)) << frames;
+        EXPECT_FALSE(changed.isEmpty());
+    };
+    // A step with its trace, a turn frame, a blink, a swap of a jumping wall.
+    frame([&] {
+        f.r.RestoreUnderExecutor(0, 0);
+        f.r.DrawTrace(f.Px(0) + 1, f.Py(0) + 1, f.Px(1) + 1, f.Py(0) + 1);
+        f.model.ExecX = 1;
+        f.r.SaveUnderExecutor(1, 0);
+        f.r.DrawExecutor(0);
+    });
+    frame([&] {
+        f.r.RestoreUnderExecutor(1, 0);
+        f.r.DrawExecutor(45);
+    });
+    frame([&] {
+        f.r.RestoreUnderExecutor(1, 0);
+        f.r.DrawExecutorAlarm();
+    });
+    frame([&] {
+        f.r.DrawJumpWallGhost(0, 1);
+        f.r.DrawJumpWall(0, 2);
+    });
+    // Nothing drawn: nothing to repaint.
+    f.r.ShowField();
+    EXPECT_TRUE(changed.isEmpty());
+}
+
 TEST(Scene, StartsTheExecutorAtPointAAndSavesTheFieldWithoutMarkB)
 {
     Field f;
@@ -454,7 +504,7 @@ TEST(Scene, StartsTheExecutorAtPointAAndSavesTheFieldWithoutMarkB)
     f.model.VertWallY = {8};
     f.model.ExecX = 9;
     int shown = 0;
-    f.r.presenter = [&] { ++shown; };
+    f.r.presenter = [&](const QRect&) { ++shown; };
 
     Field reference;
     reference.r.DrawPointMark(2, 5, QStringLiteral("А"));
