@@ -200,43 +200,44 @@ QString CommentLine(const QString& text)
 
 // --- Inserts above the current line -------------------------------------------
 
-LineInsert CommandInsert(const QStringList& text, int current, const QString& word,
-                         int halfVisibleLines)
+namespace {
+// Lines put in above line `current`; the list then selects current + select
+// and scrolls so that the edit point (current + edit) stands about mid-list.
+LineInsert InsertAbove(const QStringList& text, int current, const QStringList& lines, int select, int edit,
+                       int halfVisibleLines)
 {
     LineInsert r;
     if (!HasLine(text, current))
         return r;
     r.At = current;
-    r.Lines = {CommandLine(text.at(current), word)};
-    r.Select = current + 1;
-    r.Top = ClampTop(current - halfVisibleLines);
+    r.Lines = lines;
+    r.Select = current + select;
+    r.Top = ClampTop(current + edit - halfVisibleLines);
     return r;
 }
+} // namespace
 
-LineInsert BranchInsert(const QStringList& text, int current, const QString& header,
-                        int halfVisibleLines)
+LineInsert CommandInsert(const QStringList& text, int current, const QString& word, int halfVisibleLines)
 {
-    LineInsert r;
     if (!HasLine(text, current))
-        return r;
-    r.At = current;
-    r.Lines = BranchLines(text.at(current), header);
-    r.Select = current + 2;   // "ИНАЧЕ": the next insert lands in the "ТО" part
-    r.Top = ClampTop(current + 3 - halfVisibleLines);
-    return r;
+        return LineInsert();
+    return InsertAbove(text, current, {CommandLine(text.at(current), word)}, 1, 0, halfVisibleLines);
 }
 
-LineInsert LoopInsert(const QStringList& text, int current, const QString& header,
-                      int halfVisibleLines)
+LineInsert BranchInsert(const QStringList& text, int current, const QString& header, int halfVisibleLines)
 {
-    LineInsert r;
     if (!HasLine(text, current))
-        return r;
-    r.At = current;
-    r.Lines = LoopLines(text.at(current), header);
-    r.Select = current + 2;   // "КЦ": the next insert lands in the body
-    r.Top = ClampTop(current + 2 - halfVisibleLines);
-    return r;
+        return LineInsert();
+    // Selects "ИНАЧЕ": the next insert lands in the "ТО" part.
+    return InsertAbove(text, current, BranchLines(text.at(current), header), 2, 3, halfVisibleLines);
+}
+
+LineInsert LoopInsert(const QStringList& text, int current, const QString& header, int halfVisibleLines)
+{
+    if (!HasLine(text, current))
+        return LineInsert();
+    // Selects "КЦ": the next insert lands in the body.
+    return InsertAbove(text, current, LoopLines(text.at(current), header), 2, 2, halfVisibleLines);
 }
 
 void ApplyInsert(QStringList& text, const LineInsert& insert)

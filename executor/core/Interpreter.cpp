@@ -59,6 +59,12 @@ LineInterpreter::LineInterpreter(RoPupilModel& model, RunHost& host, int maxNest
 {
 }
 
+void LineInterpreter::ShowLine(int32_t i)
+{
+    h_.Highlight(i);
+    h_.Pause(m_.StepDelay);
+}
+
 bool LineInterpreter::Stopped()
 {
     h_.ProcessMessages();
@@ -129,16 +135,14 @@ void LineInterpreter::ExecIf(int32_t& i)
     QString t;
     if (!TextOrUnclosed(i, t, header, Structure::Branch))
         return;
-    h_.Highlight(i);
-    h_.Pause(m_.StepDelay);
+    ShowLine(i);
     const bool holds = BranchConditionHolds(t, m_.WallAhead());
 
     if (holds) {
         ++i; // the "ТО" line, whatever it holds
         if (!TextOrUnclosed(i, t, header, Structure::Branch))
             return;
-        h_.Highlight(i);
-        h_.Pause(m_.StepDelay);
+        ShowLine(i);
         ++i;
         for (;;) {
             if (!TextOrUnclosed(i, t, header, Structure::Branch))
@@ -167,8 +171,7 @@ void LineInterpreter::ExecIf(int32_t& i)
                 ++i;
             }
         }
-        h_.Highlight(i);
-        h_.Pause(m_.StepDelay);
+        ShowLine(i);
         return;
     }
 
@@ -187,8 +190,7 @@ void LineInterpreter::ExecIf(int32_t& i)
         ++i;
     }
     if (IsElse(t)) {
-        h_.Highlight(i);
-        h_.Pause(m_.StepDelay);
+        ShowLine(i);
         ++i;
         for (;;) {
             if (!TextOrUnclosed(i, t, header, Structure::Branch))
@@ -201,8 +203,7 @@ void LineInterpreter::ExecIf(int32_t& i)
             ++i;
         }
     }
-    h_.Highlight(i);
-    h_.Pause(m_.StepDelay);
+    ShowLine(i);
 }
 
 void LineInterpreter::ExecWhile(int32_t& i)
@@ -217,21 +218,18 @@ void LineInterpreter::ExecWhile(int32_t& i)
         const bool holds = LoopConditionHolds(h, m_.WallAhead());
         if (!holds)
             break;
-        h_.Highlight(i);
-        h_.Pause(m_.StepDelay);
+        ShowLine(i);
         ++i; // the "НЦ" line
         if (!TextOrUnclosed(i, t, start, Structure::Loop))
             return;
-        h_.Highlight(i);
-        h_.Pause(m_.StepDelay);
+        ShowLine(i);
         ++i;
         for (;;) {
             if (!TextOrUnclosed(i, t, start, Structure::Loop))
                 return;
             const bool closing = IsEndLoop(t);
             if (closing) {
-                h_.Highlight(i);
-                h_.Pause(m_.StepDelay);
+                ShowLine(i);
             } else {
                 ExecLine(i);
             }
@@ -243,8 +241,7 @@ void LineInterpreter::ExecWhile(int32_t& i)
         }
         i = start;
     }
-    h_.Highlight(i);
-    h_.Pause(m_.StepDelay);
+    ShowLine(i);
 
     // Find the loop's own "КЦ", counting the loops nested in it.
     i += 2;
@@ -295,16 +292,14 @@ void LineInterpreter::ExecCall(int32_t& i)
         const QString u = h_.Line(j);
         if (!IsProcDescription(u) || ProcDescriptionName(u) != name)
             continue;
-        h_.Highlight(j);
-        h_.Pause(m_.StepDelay);
+        ShowLine(j);
         ++callDepth_;
         QString b;
         for (int32_t k = j + 1;; ++k) {
             if (!TextOrUnclosed(k, b, j, Structure::Procedure))
                 break;
             if (IsProcEnd(b)) {
-                h_.Highlight(k);
-                h_.Pause(m_.StepDelay);
+                ShowLine(k);
                 break;
             }
             if (Stopped())

@@ -76,6 +76,8 @@ private:
     bool TopLevelPass(int32_t& i);
     // ProcessMessages, then the stop flag.
     bool Stopped();
+    // Highlight line i and make the pause of a line.
+    void ShowLine(int32_t i);
     // The text of line i, or false (after ending the run with an error box)
     // when i lies past the last line: the structure whose header
     // stands at `header` has no closing line.
