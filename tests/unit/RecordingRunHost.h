@@ -12,6 +12,17 @@
 #include <string>
 #include <vector>
 
+// Appends a jumping wall with its two places.
+inline void AddJumpWall(RoPupilModel& m, int x1, int y1, const QString& k1, int x2, int y2, const QString& k2)
+{
+    m.JumpWallX1.push_back(int16_t(x1));
+    m.JumpWallY1.push_back(int16_t(y1));
+    m.JumpWallKind1 << k1;
+    m.JumpWallX2.push_back(int16_t(x2));
+    m.JumpWallY2.push_back(int16_t(y2));
+    m.JumpWallKind2 << k2;
+}
+
 class RecordingRunHost : public RunHost {
 public:
     explicit RecordingRunHost(RoPupilModel& model) : m_(model) {}

@@ -1,3 +1,4 @@
+#include "RecordingRunHost.h"
 #include "RoPupilModel.h"
 #include <gtest/gtest.h>
 
@@ -16,16 +17,6 @@ bool Blocked(RoPupilModel& m, int x, int y, int dir)
     m.ExecY = int16_t(y);
     m.ExecDir = int16_t(dir);
     return m.WallAhead();
-}
-
-void AddJumpWall(RoPupilModel& m, int x1, int y1, const QString& k1, int x2, int y2, const QString& k2)
-{
-    m.JumpWallX1.push_back(int16_t(x1));
-    m.JumpWallY1.push_back(int16_t(y1));
-    m.JumpWallKind1 << k1;
-    m.JumpWallX2.push_back(int16_t(x2));
-    m.JumpWallY2.push_back(int16_t(y2));
-    m.JumpWallKind2 << k2;
 }
 
 TEST(FieldModel, ResetPointsPutsAOnTheFirstCellFacingRightWithoutB)
