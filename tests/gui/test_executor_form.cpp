@@ -167,6 +167,27 @@ TEST(ExecutorForm, StagesEnableTheirControls)
     EXPECT_EQ(StageOf(*form), kDevelopment);
 }
 
+TEST(ExecutorForm, MenuShortcutsActOnlyForEnabledItems)
+{
+    auto form = MakeForm();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    for (Qt::Key key : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_F5})
+        Press(*form, key, Qt::ShiftModifier);
+    EXPECT_EQ(StageOf(*form), kInitial);
+    EXPECT_EQ(form->lstCom->count(), 1);
+
+    Press(*form, Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(StageOf(*form), kBegun);
+    Press(*form, Qt::Key_F2, Qt::ShiftModifier);
+    EXPECT_EQ(StageOf(*form), kDevelopment);
+    form->PPButtonStepClick();
+    Press(*form, Qt::Key_F1, Qt::ShiftModifier);   // "Начать" is over: the algorithm stays
+    EXPECT_EQ(form->lstCom->count(), 6);
+    Press(*form, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(StageOf(*form), kDebugging);
+}
+
 TEST(ExecutorForm, DevelopmentRedrawsTheFieldAndDebuggingDoesNot)
 {
     auto form = MakeForm();
