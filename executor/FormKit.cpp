@@ -51,6 +51,7 @@ void ShowBox(MessageKind kind, const QString& text)
     case MessageKind::Error: caption = QStringLiteral("Error"); icon = QMessageBox::Critical; break;
     case MessageKind::Information: caption = QStringLiteral("Information"); icon = QMessageBox::Information; break;
     case MessageKind::Plain: caption = QApplication::applicationName(); break;
+    case MessageKind::ProgramError: caption = QApplication::applicationName(); icon = QMessageBox::Critical; break;
     }
     // The texts hold single CR characters as line breaks; the box breaks at LF.
     QString shown = text;
@@ -64,6 +65,11 @@ void ShowBox(MessageKind kind, const QString& text)
 void MessageDlgError(const QString& text) { ShowBox(MessageKind::Error, text); }
 void MessageDlgInformation(const QString& text) { ShowBox(MessageKind::Information, text); }
 void ShowMessage(const QString& text) { ShowBox(MessageKind::Plain, text); }
+
+void ShowUnhandledError(const QString& message)
+{
+    ShowBox(MessageKind::ProgramError, message.endsWith(QLatin1Char('.')) ? message : message + QLatin1Char('.'));
+}
 
 MessageSink SetMessageSink(MessageSink sink)
 {

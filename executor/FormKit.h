@@ -16,7 +16,7 @@ QString LongHint(const QString& hint);
 void SetHint(QWidget* w, const QString& hint);
 void SetHint(QAction* a, const QString& hint);
 
-enum class MessageKind { Error, Information, Plain };
+enum class MessageKind { Error, Information, Plain, ProgramError };
 
 // Message boxes with one "OK" button: an error box captioned "Error", an
 // information box captioned "Information", or a plain box captioned with the
@@ -24,6 +24,10 @@ enum class MessageKind { Error, Information, Plain };
 void MessageDlgError(const QString& text);
 void MessageDlgInformation(const QString& text);
 void ShowMessage(const QString& text);
+// What a failed conversion or file operation shows when the handler that met
+// it simply stops: an error box captioned with the program's title, the
+// message with a full stop added at its end.
+void ShowUnhandledError(const QString& message);
 
 // Tests replace the boxes: the sink gets every message instead of a window.
 // Returns the previous sink; an empty function restores the real boxes.
