@@ -1,0 +1,22 @@
+#pragma once
+// The algorithm text file: the lines of the algorithm in their order, each
+// followed by CR LF, in Windows-1251 and nothing else. Reading takes the file
+// as it stands: a line ends at CR LF, CR or LF, the text ends at the first NUL
+// byte, and a line end at the very end adds no empty line.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The bytes of a file holding `lines`.
+QByteArray FormatAlgorithmText(const QStringList& lines);
+
+// The lines of a file holding `bytes`.
+QStringList ParseAlgorithmText(const QByteArray& bytes);
+
+// Both return an empty text on success, or the message of the failure (without
+// the full stop the error box adds), with the
+// file's full name where it names the file. A failed save leaves an existing
+// file as it was; a failed load leaves `lines` untouched.
+QString SaveAlgorithmFile(const QString& fileName, const QStringList& lines);
+QString LoadAlgorithmFile(const QString& fileName, QStringList& lines);
