@@ -14,9 +14,9 @@ QByteArray FormatAlgorithmText(const QStringList& lines);
 // The lines of a file holding `bytes`.
 QStringList ParseAlgorithmText(const QByteArray& bytes);
 
-// Both return an empty text on success, or the message of the failure (without
-// the full stop the error box adds), with the
-// file's full name where it names the file. A failed save leaves an existing
-// file as it was; a failed load leaves `lines` untouched.
+// Both return an empty text on success, or the message of the failure, with the
+// file's full name where it names the file and without the full stop that the
+// error box adds. A failed save leaves an existing file as it was; a failed
+// load leaves `lines` untouched.
 QString SaveAlgorithmFile(const QString& fileName, const QStringList& lines);
 QString LoadAlgorithmFile(const QString& fileName, QStringList& lines);
