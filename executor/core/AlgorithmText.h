@@ -149,12 +149,14 @@ QString CommentLine(const QString& text);
 
 // What an insert does to the algorithm list: put Lines in at row At (the first
 // of them at At, the rest below it), then select row Select and scroll so that
-// row Top is the first visible one. An insert with At == -1 changes nothing.
+// row Top is the first visible one (unless Scroll is false: then the list keeps
+// its scroll position). An insert with At == -1 changes nothing.
 struct LineInsert {
     int At = -1;
     QStringList Lines;
     int Select = -1;
     int Top = 0;
+    bool Scroll = true;
 
     bool IsEmpty() const { return At < 0; }
 };
