@@ -4,8 +4,13 @@
 #include <QApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFont>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QWidget>
 
 QString ShortHint(const QString& hint)
@@ -111,4 +116,88 @@ void ShowModal(QWidget* w)
         guard->removeEventFilter(watcher);
         delete watcher;
     }
+}
+
+// ---------------------------------------------------------------------------
+
+QFont DesignedFont(const QString& family, int pixelSize, bool bold)
+{
+    QFont f;
+    if (family == QLatin1String("Times New Roman"))
+        f.setFamilies({family, QStringLiteral("Liberation Serif")});
+    else
+        f.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    if (pixelSize > 0)
+        f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+namespace {
+// List rows of a fixed height, as the lists were designed.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        s.setHeight(height_);
+        return s;
+    }
+
+private:
+    int height_;
+};
+} // namespace
+
+QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setItemDelegate(new FixedRowDelegate(rowHeight, list));
+    list->setUniformItemSizes(true);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setFrameShape(QFrame::Box);
+    list->setFrameShadow(QFrame::Plain);
+    // Long lines are cut at the right edge, as in a plain list box.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, QFrame::Shadow shadow)
+{
+    auto* f = new QFrame(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(shadow);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& r)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(r);
+    // Enter presses the focused button, as pupils expect of a button.
+    b->setAutoDefault(true);
+    return b;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top)
+{
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->move(left, top);
+    l->adjustSize();
+    return l;
+}
+
+void SetPanelColor(QWidget* w, QPalette::ColorRole role)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, QApplication::palette().color(role));
+    w->setPalette(p);
 }

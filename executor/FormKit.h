@@ -1,13 +1,21 @@
 #pragma once
 // Small pieces of window behaviour the programs rely on and Qt does not give
 // in the same shape: hints with a short and a long part, the three kinds of
-// message box, a modal show for a main-window-like form, the default beep.
+// message box, a modal show for a main-window-like form, the default beep,
+// and the building blocks of the designed components.
 
+#include <QFrame>
+#include <QPalette>
+#include <QRect>
 #include <QString>
 #include <functional>
 
-class QWidget;
 class QAction;
+class QFont;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QWidget;
 
 // A hint "short | long": the short part becomes the tool tip, the long part the
 // status-bar text. Without a bar both are the whole text. Blanks are kept.
@@ -39,3 +47,23 @@ void MessageBeep();
 
 // Shows a top-level widget modally and returns when it has been closed or hidden.
 void ShowModal(QWidget* w);
+
+// ---------------------------------------------------------------------------
+// Building the designed components.
+
+// A designed font by its family. The designed families are Windows fonts;
+// where one is missing its metric twin keeps the texts as wide as they were
+// designed (Liberation Serif for the serif family, Liberation Sans, then
+// Arial, for the others). pixelSize below 1 keeps the default size.
+QFont DesignedFont(const QString& family, int pixelSize = 0, bool bold = false);
+
+// A list box of one-line rows of a fixed height, cut at the right edge.
+QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight);
+// A panel with a bevel (lowered unless told otherwise), filling its background.
+QFrame* MakePanel(QWidget* parent, const char* name, QFrame::Shadow shadow = QFrame::Sunken);
+// A push button at its designed place; Enter presses it when it has the focus.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& r);
+// A label at its designed place, as wide as its caption.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top);
+// Paints a panel's background in one of the application palette's colours.
+void SetPanelColor(QWidget* w, QPalette::ColorRole role);

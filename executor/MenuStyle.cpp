@@ -1,5 +1,7 @@
 #include "MenuStyle.h"
 
+#include "FormKit.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QPainter>
@@ -37,8 +39,7 @@ OwnerDrawMenuStyle::OwnerDrawMenuStyle() = default;
 
 QFont OwnerDrawMenuStyle::CaptionFont()
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QFont f = DesignedFont(QStringLiteral("MS Sans Serif"));
     f.setPointSize(9);
     return f;
 }

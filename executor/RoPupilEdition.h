@@ -1,8 +1,14 @@
 #pragma once
 // What an edition changes in the shared executor window. The window calls
-// these at the points where the two programs differ; the defaults are the
-// behaviour both share.
+// these hooks wherever the programs may differ; each default is the
+// behaviour of the shared window, so an edition overrides only what it does
+// otherwise and calls the default where it does the same and a little more.
+// The components only one program has are members of its edition.
 
+#include "Layout.h"
+
+class QMenu;
+class StageTable;
 class TfrmRoPupil;
 
 class RoPupilEdition {
@@ -13,10 +19,40 @@ public:
     // at which the left-facing executor picture is drawn.
     virtual int LeftFacingPictureDy() const { return 1; }
 
-    // Called once the shared window has built its components, before the
-    // initial stage is set: an edition adds its own controls here.
-    virtual void AttachTo(TfrmRoPupil&) {}
+    // Height of the client area below the menu as designed; the width always
+    // follows the screen's work area.
+    virtual int ClientHeight() const { return FormClientHeight; }
 
+    // ---- Creation, in this order, while the window is constructed.
+    // The fourth and fifth items of the main menu, after the three stage
+    // items (TfrmRoPupil::AddMainMenuItem makes an owner-drawn one).
+    virtual void BuildMainMenuItems(TfrmRoPupil&) {}
+    // The edition's own components, once the shared ones exist; it may also
+    // change the shared ones' designed properties (caption, hints).
+    virtual void BuildComponents(TfrmRoPupil&) {}
+    // Rows for the edition's own controls in the stage table.
+    virtual void AddStageRows(TfrmRoPupil&, StageTable&) {}
+    // The creation handler: layout from the screen width, field, axis
+    // numbers, speed preset, initial reset, placement on the screen.
+    virtual void FormCreate(TfrmRoPupil& form);
+
+    // The items the algorithm list's context menu ends with.
+    virtual void AddContextMenuItems(TfrmRoPupil&, QMenu&) {}
+
+    // ---- Stages.
+    virtual void DisableForStart(TfrmRoPupil& form);
+    virtual void InitialReset(TfrmRoPupil& form);
     // The task set-up of "Начать".
     virtual void StartTask(TfrmRoPupil& form);
+    // The skeleton of a new algorithm, statistics reset.
+    virtual void NewAlgorithm(TfrmRoPupil& form);
+    virtual void NMainBeginClick(TfrmRoPupil& form);
+    virtual void NMainWorkClick(TfrmRoPupil& form);
+    virtual void NMainDebugClick(TfrmRoPupil& form);
+
+    // ---- Runs: the speed buttons switch these off for a run and on after it.
+    virtual void EnableSpeedButtons(TfrmRoPupil& form, bool on);
+
+    // A click on the window's free background.
+    virtual void FormClick(TfrmRoPupil&) {}
 };

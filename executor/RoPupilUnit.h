@@ -1,14 +1,22 @@
 #pragma once
 // The executor window: field, algorithm list, command panel, statistics,
 // stage menu and run buttons. Both programs build their window from it; an
-// edition object supplies what differs between them.
+// edition object supplies what differs between them (RoPupilEdition.h).
+// The code is split by concern: RoPupilBuild.cpp builds the components,
+// RoPupilLayout.cpp lays them out and places the window, RoPupilStages.cpp
+// holds the stage table and handlers, RoPupilText.cpp the algorithm text,
+// inserts and statistics, RoPupilRuns.cpp the runs and jumping walls,
+// RoPupilEvents.cpp hints, keys, clicks and closing.
 
 #include "AlgorithmText.h"
+#include "FieldImage.h"
 #include "FieldRenderer.h"
 #include "Layout.h"
 #include "RoPupilEdition.h"
 #include "RoPupilModel.h"
+#include "StageTable.h"
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QPointer>
 #include <memory>
@@ -25,19 +33,6 @@ class QToolBar;
 class QToolButton;
 class FormRunHost;
 
-// Shows the field bitmap. It paints straight from the model's bitmap, so a
-// frame costs only the repaint of what changed.
-class FieldImage : public QWidget {
-public:
-    FieldImage(RoPupilModel& model, QWidget* parent);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    RoPupilModel& model_;
-};
-
 class TfrmRoPupil : public QMainWindow {
     Q_OBJECT
 public:
@@ -51,6 +46,18 @@ public:
     RoPupilEdition& Edition() { return *edition_; }
     const FormLayout& Layout() const { return layout_; }
     bool IsRunning() const { return running_; }
+    QWidget* ClientArea() const { return client_; }
+    StageTable& Stages() { return stages_; }
+
+    // Creation and layout.
+    // Adds an owner-drawn item to the main menu; an empty hint leaves it without one.
+    QAction* AddMainMenuItem(const char* name, const QString& caption, int imageIndex,
+                             const QKeySequence& shortcut, const QString& hint);
+    // Puts the command panel, the algorithm list and the field panels where
+    // the layout says and keeps it for what follows.
+    void ApplyFormLayout(const FormLayout& layout);
+    // Aligns the window to the top of the work area across its whole width.
+    void PlaceOnScreen();
 
     // Field size and axis strips.
     void SetFieldSize(int16_t n);
@@ -74,6 +81,8 @@ public:
     int TopIndex() const;
 
     // Stages.
+    // Applies the stage's column of the stage table.
+    void EnterStage(Stage stage);
     void DisableForStart();
     void InitialReset();
     void StartTask();
@@ -81,10 +90,15 @@ public:
     void DisableWorkMenu();
     void EnableWorkMenu();
     void RunAlgorithm();
+    // The three speed buttons.
+    void SetSpeedButtonsEnabled(bool on);
 
     // Event handlers.
     void FormCreate();
     void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void FormClick();
+    // Whether the key is the shortcut of an item of the main menu, enabled or not.
+    bool IsMainMenuShortcut(int key, Qt::KeyboardModifiers shift) const;
     void ApplicationEvents1Hint(const QString& hint);
     void NMainBeginClick();
     void NMainWorkClick();
@@ -111,8 +125,6 @@ public:
     QAction* NMainBegin = nullptr;
     QAction* NMainWork = nullptr;
     QAction* NMainDebug = nullptr;
-    QAction* NMainPoints = nullptr;
-    QAction* NMainHelp = nullptr;
 
     QToolBar* ToolBarAlg = nullptr;
     QToolButton* FixToolButtonDo = nullptr;
@@ -171,20 +183,19 @@ private:
     void BuildCommandPanel(QWidget* client);
     void BuildConditionPanels(QWidget* client);
     void BuildFieldPanels(QWidget* client);
-    void PlaceOnScreen();
+    void BuildStageTable();
     void ApplyInsert(const LineInsert& insert);
     void InsertCommand(const QString& word);
     void InsertBranch(const QString& header);
     void InsertLoop(const QString& header);
     void RunWithPreset(void (RoPupilModel::*preset)());
     void JumpWallTimerTick(int wall);
-    void SetStageControls(int begin, int work, int debug, int points, int help, int run, int stop,
-                          int edit, int statVisible, int statEnabled);
 
     std::unique_ptr<RoPupilEdition> edition_;
     RoPupilModel model_;
     FieldRenderer renderer_;
     FormLayout layout_;
+    StageTable stages_;
     std::unique_ptr<FormRunHost> host_;
     bool running_ = false;
     bool closed_ = false;

@@ -1,5 +1,6 @@
 #include "MainPupilUnit.h"
 
+#include "FormKit.h"
 #include "FreeTaskForms.h"
 #include "RegistrPupilUnit.h"
 
@@ -15,11 +16,7 @@ namespace {
 
 QFont TitleFont(int pixelSize)
 {
-    QFont f;
-    f.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    f.setPixelSize(pixelSize);
-    f.setBold(true);
-    return f;
+    return DesignedFont(QStringLiteral("Times New Roman"), pixelSize, true);
 }
 
 // A title line: its designed top and height, centred where it was designed

@@ -32,15 +32,6 @@ QChar FromCp1251(int code)
     return s.isEmpty() ? QChar() : s[0];
 }
 
-QFont DesignedFont(const QString& family, int pixelSize, bool bold)
-{
-    QFont f;
-    f.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
 void SetFieldColor(QLineEdit* edit, const QColor& color)
 {
     QPalette p = edit->palette();

@@ -26,6 +26,13 @@ constexpr int FormClientWidth = 1012, FormClientHeight = 684;
 
 FormLayout ComputeFormLayout(int screenWidth);
 
+// Left of column number i in its strip, or top of row number i: the numbers
+// stand over the cells' centres, past the strip's two margins.
+inline int AxisLabelPos(int margin, int halfCell, int cellSize, int i)
+{
+    return 2 * margin + halfCell + i * cellSize;
+}
+
 struct FieldGeometry {
     int16_t FieldSize = 0;       // N
     int16_t CellSize = 0;        // c
@@ -37,7 +44,7 @@ struct FieldGeometry {
     // Axis strips in pnl1's coordinates.
     QRect PanelX, PanelY;
     // Left of column label i (in PanelX) and top of row label i (in PanelY).
-    int AxisLabelPos(int i) const { return 2 * margin + HalfCell + i * CellSize; }
+    int AxisLabelPos(int i) const { return ::AxisLabelPos(margin, HalfCell, CellSize, i); }
     int16_t margin = 0;
 };
 

@@ -1,0 +1,64 @@
+#pragma once
+// How a run reaches the window: the interpreter's lines, highlights, drawing,
+// pauses and messages, answered by the executor window's components.
+
+#include "FormKit.h"
+#include "Interpreter.h"
+#include "RoPupilUnit.h"
+#include "RunHost.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+#include <QTimer>
+
+class FormRunHost : public RunHost {
+public:
+    explicit FormRunHost(TfrmRoPupil& f) : f_(f) {}
+
+    int LineCount() const override { return f_.lstCom->count(); }
+    QString Line(int i) const override
+    {
+        const QListWidgetItem* item = f_.lstCom->item(i);
+        return item ? item->text() : QString();
+    }
+    void Highlight(int i) override
+    {
+        if (i >= 0 && i < f_.lstCom->count()) {
+            f_.lstCom->setCurrentRow(i);
+            f_.lstCom->scrollToItem(f_.lstCom->item(i));
+        } else {
+            f_.lstCom->setCurrentRow(-1);
+        }
+    }
+    void DrawField() override { f_.renderer_.DrawField(); }
+    void DrawScene() override { f_.renderer_.DrawScene(); }
+    void ShowField() override { f_.renderer_.ShowField(); }
+    void SaveUnderExecutor(int16_t x, int16_t y) override { f_.renderer_.SaveUnderExecutor(x, y); }
+    void RestoreUnderExecutor(int16_t x, int16_t y) override { f_.renderer_.RestoreUnderExecutor(x, y); }
+    void DrawExecutor(int16_t dir) override { f_.renderer_.DrawExecutor(dir); }
+    void DrawExecutorAlarm() override { f_.renderer_.DrawExecutorAlarm(); }
+    void DrawTrace(int x0, int y0, int x1, int y1) override { f_.renderer_.DrawTrace(x0, y0, x1, y1); }
+    void DrawJumpWall(int i, int place) override { f_.renderer_.DrawJumpWall(i, place); }
+    void DrawJumpWallGhost(int i, int place) override { f_.renderer_.DrawJumpWallGhost(i, place); }
+    // A closed window needs no more pauses: the run is only unwinding.
+    void Pause(int ms) override
+    {
+        if (!f_.closed_)
+            Delay(0, ms);
+    }
+    void ProcessMessages() override { QCoreApplication::processEvents(); }
+    void ShowError(const QString& text) override { MessageDlgError(text); }
+    void ShowInformation(const QString& text) override { MessageDlgInformation(text); }
+    void Paint() override { f_.repaint(); }
+    void DisableWorkMenu() override { f_.DisableWorkMenu(); }
+    void EnableWorkMenu() override { f_.EnableWorkMenu(); }
+    void DisableJumpWallTimer(int i) override
+    {
+        QTimer* timers[] = {f_.Timer1, f_.Timer2, f_.Timer3};
+        if (i >= 0 && i < 3)
+            timers[i]->stop();
+    }
+
+private:
+    TfrmRoPupil& f_;
+};

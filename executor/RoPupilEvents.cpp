@@ -1,0 +1,120 @@
+#include "RoPupilUnit.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+void TfrmRoPupil::ApplicationEvents1Hint(const QString& hint)
+{
+    StatusBar1->showMessage(hint);
+}
+
+bool TfrmRoPupil::event(QEvent* e)
+{
+    if (e->type() == QEvent::StatusTip) {
+        ApplicationEvents1Hint(static_cast<QStatusTipEvent*>(e)->tip());
+        return true;
+    }
+    return QMainWindow::event(e);
+}
+
+bool TfrmRoPupil::IsMainMenuShortcut(int key, Qt::KeyboardModifiers shift) const
+{
+    const QKeySequence pressed(QKeyCombination(shift & ~Qt::KeypadModifier, Qt::Key(key)));
+    QList<QAction*> actions = MainMenu->actions();
+    while (!actions.isEmpty()) {
+        const QAction* a = actions.takeLast();
+        if (!a->shortcut().isEmpty() && a->shortcut() == pressed)
+            return true;
+        if (a->menu())
+            actions += a->menu()->actions();
+    }
+    return false;
+}
+
+void TfrmRoPupil::FormClick()
+{
+    edition_->FormClick(*this);
+}
+
+bool TfrmRoPupil::eventFilter(QObject* watched, QEvent* e)
+{
+    // A click on the window's free background, not on any of its controls.
+    if (e->type() == QEvent::MouseButtonRelease && watched == client_) {
+        auto* mouse = static_cast<QMouseEvent*>(e);
+        if (mouse->button() == Qt::LeftButton && !client_->childAt(mouse->position().toPoint())
+            && client_->rect().contains(mouse->position().toPoint()))
+            FormClick();
+    }
+    if (e->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        auto* key = static_cast<QKeyEvent*>(e);
+        // The form sees each key once, before the control it is sent to. A key
+        // that control ignores travels on to its parents as the same event:
+        // that is not a new key.
+        const bool passedOn = e == lastKeyEvent_ && key->timestamp() == lastKeyTime_ && lastKeyReceiver_
+                              && lastKeyReceiver_ != w && w->isAncestorOf(lastKeyReceiver_);
+        if (w->window() == this && !passedOn) {
+            lastKeyEvent_ = e;
+            lastKeyTime_ = key->timestamp();
+            lastKeyReceiver_ = w;
+            FormKeyDown(key->key(), key->modifiers());
+        }
+        if (key->key() == Qt::Key_Escape) {
+            if (watched == ButtonIf || watched == ButtonIfNot)
+                PanelIf->hide();
+            else if (watched == ButtonWhile || watched == ButtonWhileNot)
+                PanelWhile->hide();
+        }
+    }
+    return QMainWindow::eventFilter(watched, e);
+}
+
+void TfrmRoPupil::FormKeyDown(int key, Qt::KeyboardModifiers shift)
+{
+    // A menu's shortcut belongs to the menu, enabled or not; any other
+    // combination acts like the plain key.
+    if (IsMainMenuShortcut(key, shift))
+        return;
+    struct Binding { int key; QPushButton* button; void (TfrmRoPupil::*click)(); };
+    const Binding bindings[] = {
+        {Qt::Key_F2, PPButtonStep, &TfrmRoPupil::PPButtonStepClick},
+        {Qt::Key_F3, PPButtonJump, &TfrmRoPupil::PPButtonJumpClick},
+        {Qt::Key_F4, PPButtonTurn, &TfrmRoPupil::PPButtonTurnClick},
+        {Qt::Key_F5, PPButtonProc, nullptr},
+        {Qt::Key_F6, PPButtonDoProc, nullptr},
+        {Qt::Key_F7, PPButtonIf, &TfrmRoPupil::PPButtonIfClick},
+        {Qt::Key_F8, PPButtonWhile, &TfrmRoPupil::PPButtonWhileClick},
+    };
+    for (const Binding& b : bindings) {
+        if (b.key == key) {
+            if (b.click && b.button->isEnabled())
+                (this->*b.click)();
+            return;
+        }
+    }
+    if (key == Qt::Key_Escape) {
+        PanelIf->hide();
+        PanelWhile->hide();
+    }
+}
+
+void TfrmRoPupil::closeEvent(QCloseEvent* event)
+{
+    // A closed window is finished with. A run in progress ends at its next
+    // stop check; the window is destroyed only after the run has unwound.
+    closed_ = true;
+    model_.StopFlag = 1;
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->stop();
+    event->accept();
+}

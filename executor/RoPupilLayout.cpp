@@ -1,0 +1,126 @@
+#include "RoPupilUnit.h"
+
+#include "FormKit.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QToolBar>
+#include <QWindow>
+
+void TfrmRoPupil::FormCreate()
+{
+    edition_->FormCreate(*this);
+}
+
+void TfrmRoPupil::ApplyFormLayout(const FormLayout& layout)
+{
+    layout_ = layout;
+    model_.Margin = layout_.Margin;
+    PPPanelSystCom->move(layout_.PPPanelSystCom.topLeft());
+    lstCom->setGeometry(layout_.lstCom);
+    pnl1->setGeometry(layout_.pnl1);
+    pnlMain->setGeometry(layout_.pnlMain);
+    model_.HalfVisibleLines = layout_.HalfVisibleLines;
+    PaintImage->resize(pnlMain->width(), PaintImage->height());
+}
+
+void TfrmRoPupil::PlaceOnScreen()
+{
+    // The window stands at the top of the work area across its whole width,
+    // frame included; its height stays as designed whatever the screen.
+    const QScreen* screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
+    const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, model_.ScreenWidth, 768);
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setGeometry(work.x() + frame.left(), work.y() + frame.top(), work.width() - frame.left() - frame.right(),
+                edition_->ClientHeight() + MainMenu->sizeHint().height());
+}
+
+void TfrmRoPupil::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The frame becomes known only once the window manager has framed the
+    // window: fit again then.
+    PlaceOnScreen();
+    QTimer::singleShot(0, this, &TfrmRoPupil::PlaceOnScreen);
+    QTimer::singleShot(200, this, &TfrmRoPupil::PlaceOnScreen);
+}
+
+void TfrmRoPupil::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The tool bar is anchored left, top and right: it keeps its designed right margin.
+    const int rightMargin = FormClientWidth - ToolBarAlgLeft - ToolBarAlgWidth;
+    ToolBarAlg->resize(std::max(ToolBarAlgWidth, client_->width() - ToolBarAlgLeft - rightMargin), ToolBarAlgHeight);
+}
+
+void TfrmRoPupil::CreateAxisLabelsX()
+{
+    const int m = model_.Margin;
+    PanelX->setGeometry(2, 2, PanelX->width(), m - 2);
+    // A character cell of m pixels.
+    PanelX->setFont(DesignedFont(QStringLiteral("Arial"), std::max(1, m * 100 / 115)));
+    for (int i = 0; i < 16; ++i) {
+        auto* l = new QLabel(QString::number(i), PanelX);
+        l->setObjectName(QStringLiteral("AxisLabelX%1").arg(i));
+        l->move(AxisLabelPos(m, model_.HalfCell, model_.CellSize, i), 0);
+        l->adjustSize();
+        AxisLabelsX << l;
+    }
+}
+
+void TfrmRoPupil::CreateAxisLabelsY()
+{
+    const int m = model_.Margin;
+    PanelY->setGeometry(2, 2, m - 2, pnlMain->height());
+    PanelY->setFont(DesignedFont(QStringLiteral("Arial"), std::max(1, m * 100 / 115)));
+    for (int i = 0; i < 16; ++i) {
+        auto* l = new QLabel(QString::number(i), PanelY);
+        l->setObjectName(QStringLiteral("AxisLabelY%1").arg(i));
+        l->move(0, AxisLabelPos(m, model_.HalfCell, model_.CellSize, i));
+        l->adjustSize();
+        AxisLabelsY << l;
+    }
+}
+
+void TfrmRoPupil::PlaceAxisLabelsX()
+{
+    const int m = model_.Margin;
+    PanelX->resize(pnlMain->width(), PanelX->height());
+    for (int i = 0; i < AxisLabelsX.size(); ++i)
+        AxisLabelsX[i]->move(AxisLabelPos(m, model_.HalfCell, model_.CellSize, i), 0);
+}
+
+void TfrmRoPupil::PlaceAxisLabelsY()
+{
+    const int m = model_.Margin;
+    PanelY->resize(PanelY->width(), pnlMain->height());
+    for (int i = 0; i < AxisLabelsY.size(); ++i)
+        AxisLabelsY[i]->move(0, AxisLabelPos(m, model_.HalfCell, model_.CellSize, i));
+}
+
+void TfrmRoPupil::SetFieldSize(int16_t n)
+{
+    const FieldGeometry g = ComputeFieldGeometry(pnl1->width(), model_.Margin, n);
+    model_.FieldSize = g.FieldSize;
+    model_.CellSize = g.CellSize;
+    model_.HalfCell = g.HalfCell;
+    PaintImage->setGeometry(0, 0, g.ImageSide, g.ImageSide);
+    pnlMain->resize(g.ImageSide, g.ImageSide);
+    PlaceAxisLabelsX();
+    PlaceAxisLabelsY();
+    model_.FieldBitmap = QImage(g.ImageSide, g.ImageSide, QImage::Format_RGB32);
+    renderer_.ClearBitmap(model_.FieldBitmap);
+    model_.CellCentreX0 = g.CellCentreX0;
+    model_.CellCentreY0 = g.CellCentreY0;
+    renderer_.DrawBorderWalls();
+    model_.SpriteSize = g.SpriteSize;
+    model_.HalfSprite = g.HalfSprite;
+    model_.SpriteBack = QImage(std::max<int>(1, g.SpriteSize), std::max<int>(1, g.SpriteSize), QImage::Format_RGB32);
+    renderer_.ClearBitmap(model_.SpriteBack);
+    renderer_.DrawField();
+    renderer_.ShowField();
+}

@@ -1,0 +1,72 @@
+#include "RoPupilUnit.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+
+void TfrmRoPupil::BuildStageTable()
+{
+    auto item = [](QAction* a) { return [a](bool on) { a->setEnabled(on); }; };
+    // Columns: initial, begun, development, debugging. The running stage is
+    // not a column: the run handlers switch the speed buttons and "Разработка".
+    stages_.Append({QStringLiteral("NMainBegin"), {On, Off, Off, Off}, item(NMainBegin)});
+    stages_.Append({QStringLiteral("NMainWork"), {Off, On, Off, On}, item(NMainWork)});
+    stages_.Append({QStringLiteral("NMainDebug"), {Off, Off, On, Off}, item(NMainDebug)});
+    stages_.Append({QStringLiteral("FixToolButtonDo"), {Off, Off, Off, On},
+                    [this](bool on) { SetSpeedButtonsEnabled(on); }});
+    stages_.Append({QStringLiteral("FixToolButtonStop"), {Off, Off, Off, On},
+                    [this](bool on) { FixToolButtonStop->setEnabled(on); }});
+    stages_.Append({QStringLiteral("LabelPP1"), {Off, Off, On, Off}, [this](bool on) {
+                        for (QLabel* l : {LabelPP1, LabelPP2, LabelPP3, LabelPP4, LabelPP5})
+                            l->setEnabled(on);
+                    }});
+    stages_.Append({QStringLiteral("PPButtonStep"), {Off, Off, On, Off}, [this](bool on) {
+                        for (QPushButton* b : {PPButtonStep, PPButtonJump, PPButtonTurn, PPButtonProc,
+                                               PPButtonDoProc, PPButtonIf, PPButtonWhile})
+                            b->setEnabled(on);
+                    }});
+    stages_.Append({QStringLiteral("lstCom"), {Off, Off, On, Off}, [this](bool on) { lstCom->setEnabled(on); }});
+    stages_.Append({QStringLiteral("ListStatist visible"), {Off, Off, On, Keep},
+                    [this](bool on) { ListStatist->setVisible(on); }});
+    stages_.Append({QStringLiteral("ListStatist"), {Keep, Keep, On, Off},
+                    [this](bool on) { ListStatist->setEnabled(on); }});
+}
+
+void TfrmRoPupil::EnterStage(Stage stage)
+{
+    stages_.Enter(stage);
+    // A condition panel chosen in one stage must not edit the list in another.
+    PanelIf->hide();
+    PanelWhile->hide();
+}
+
+// The stage routines and handlers are the edition's; the form's own
+// handlers only refuse a disabled item's shortcut.
+
+void TfrmRoPupil::DisableForStart() { edition_->DisableForStart(*this); }
+void TfrmRoPupil::InitialReset() { edition_->InitialReset(*this); }
+void TfrmRoPupil::StartTask() { edition_->StartTask(*this); }
+
+void TfrmRoPupil::NMainBeginClick()
+{
+    if (NMainBegin->isEnabled())
+        edition_->NMainBeginClick(*this);
+}
+
+void TfrmRoPupil::NMainWorkClick()
+{
+    if (NMainWork->isEnabled())
+        edition_->NMainWorkClick(*this);
+}
+
+void TfrmRoPupil::NMainDebugClick()
+{
+    if (NMainDebug->isEnabled())
+        edition_->NMainDebugClick(*this);
+}
+
+void TfrmRoPupil::DisableWorkMenu() { NMainWork->setEnabled(false); }
+void TfrmRoPupil::EnableWorkMenu() { NMainWork->setEnabled(true); }

@@ -1,0 +1,101 @@
+#include "RoPupilUnit.h"
+
+#include "AlgorithmText.h"
+#include "Statistics.h"
+
+#include <QFrame>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+
+QStringList TfrmRoPupil::AlgorithmLines() const
+{
+    QStringList lines;
+    lines.reserve(lstCom->count());
+    for (int i = 0; i < lstCom->count(); ++i)
+        lines << lstCom->item(i)->text();
+    return lines;
+}
+
+void TfrmRoPupil::SetTopIndex(int top)
+{
+    // The list scrolls by whole lines, so the scroll value is the first visible line.
+    lstCom->verticalScrollBar()->setValue(std::max(0, top));
+}
+
+int TfrmRoPupil::TopIndex() const
+{
+    return lstCom->verticalScrollBar()->value();
+}
+
+void TfrmRoPupil::NewAlgorithm()
+{
+    edition_->NewAlgorithm(*this);
+}
+
+void TfrmRoPupil::ResetStatist()
+{
+    ListStatist->clear();
+    ListStatist->addItems(ResetStatistLines());
+}
+
+void TfrmRoPupil::UpdateStatist()
+{
+    const QStringList lines = UpdateStatistLines(AlgorithmLines());
+    ListStatist->clear();
+    ListStatist->addItems(lines);
+}
+
+void TfrmRoPupil::ApplyInsert(const LineInsert& insert)
+{
+    if (insert.IsEmpty())
+        return;
+    lstCom->insertItems(insert.At, insert.Lines);
+    lstCom->setCurrentRow(insert.Select);
+    SetTopIndex(insert.Top);
+    UpdateStatist();
+}
+
+void TfrmRoPupil::InsertCommand(const QString& word)
+{
+    ApplyInsert(CommandInsert(AlgorithmLines(), lstCom->currentRow(), word, model_.HalfVisibleLines));
+}
+
+void TfrmRoPupil::PPButtonStepClick() { InsertCommand(kStep); }
+void TfrmRoPupil::PPButtonJumpClick() { InsertCommand(kJump); }
+void TfrmRoPupil::PPButtonTurnClick() { InsertCommand(kTurn); }
+
+void TfrmRoPupil::PPButtonIfClick()
+{
+    PanelIf->move(PPPanelSystCom->x() + PPPanelSystCom->width(), PPPanelSystCom->y() + PPButtonIf->y());
+    PanelIf->show();
+    PanelIf->raise();
+    ButtonIf->setFocus();
+}
+
+void TfrmRoPupil::PPButtonWhileClick()
+{
+    PanelWhile->move(PPPanelSystCom->x() + PPPanelSystCom->width(), PPPanelSystCom->y() + PPButtonWhile->y());
+    PanelWhile->show();
+    PanelWhile->raise();
+    ButtonWhile->setFocus();
+}
+
+void TfrmRoPupil::InsertBranch(const QString& header)
+{
+    PanelIf->hide();
+    ApplyInsert(BranchInsert(AlgorithmLines(), lstCom->currentRow(), header, model_.HalfVisibleLines));
+    PPButtonIf->setFocus();
+}
+
+void TfrmRoPupil::InsertLoop(const QString& header)
+{
+    PanelWhile->hide();
+    ApplyInsert(LoopInsert(AlgorithmLines(), lstCom->currentRow(), header, model_.HalfVisibleLines));
+    PPButtonWhile->setFocus();
+}
+
+void TfrmRoPupil::ButtonIfClick() { InsertBranch(kIfWall); }
+void TfrmRoPupil::ButtonIfNotClick() { InsertBranch(kIfNotWall); }
+void TfrmRoPupil::ButtonWhileClick() { InsertLoop(kWhileWall); }
+void TfrmRoPupil::ButtonWhileNotClick() { InsertLoop(kWhileNotWall); }
