@@ -57,13 +57,13 @@ void TfrmRoPupil::resizeEvent(QResizeEvent* event)
     ToolBarAlg->resize(std::max(ToolBarAlgWidth, client_->width() - ToolBarAlgLeft - rightMargin), ToolBarAlgHeight);
 }
 
-void TfrmRoPupil::CreateAxisLabelsX()
+void TfrmRoPupil::CreateAxisLabelsX(int count)
 {
     const int m = model_.Margin;
     PanelX->setGeometry(2, 2, PanelX->width(), m - 2);
     // A character cell of m pixels.
     PanelX->setFont(DesignedFont(QStringLiteral("Arial"), std::max(1, m * 100 / 115)));
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < count; ++i) {
         auto* l = new QLabel(QString::number(i), PanelX);
         l->setObjectName(QStringLiteral("AxisLabelX%1").arg(i));
         l->move(AxisLabelPos(m, model_.HalfCell, model_.CellSize, i), 0);
@@ -72,12 +72,12 @@ void TfrmRoPupil::CreateAxisLabelsX()
     }
 }
 
-void TfrmRoPupil::CreateAxisLabelsY()
+void TfrmRoPupil::CreateAxisLabelsY(int count)
 {
     const int m = model_.Margin;
     PanelY->setGeometry(2, 2, m - 2, pnlMain->height());
     PanelY->setFont(DesignedFont(QStringLiteral("Arial"), std::max(1, m * 100 / 115)));
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < count; ++i) {
         auto* l = new QLabel(QString::number(i), PanelY);
         l->setObjectName(QStringLiteral("AxisLabelY%1").arg(i));
         l->move(0, AxisLabelPos(m, model_.HalfCell, model_.CellSize, i));

@@ -61,8 +61,9 @@ public:
 
     // Field size and axis strips.
     void SetFieldSize(int16_t n);
-    void CreateAxisLabelsX();
-    void CreateAxisLabelsY();
+    // The numbers of the columns and rows; a field that may grow has 16 of each.
+    void CreateAxisLabelsX(int count = 16);
+    void CreateAxisLabelsY(int count = 16);
     void PlaceAxisLabelsX();
     void PlaceAxisLabelsY();
 
