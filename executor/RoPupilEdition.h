@@ -52,6 +52,9 @@ public:
 
     // ---- Runs: the speed buttons switch these off for a run and on after it.
     virtual void EnableSpeedButtons(TfrmRoPupil& form, bool on);
+    // Asked before a run draws anything: false refuses the run (the edition
+    // has told the pupil why), and the window stays as it was.
+    virtual bool RunMayStart(TfrmRoPupil&) { return true; }
 
     // A click on the window's free background.
     virtual void FormClick(TfrmRoPupil&) {}

@@ -26,6 +26,8 @@ void TfrmRoPupil::Timer3Timer() { JumpWallTimerTick(2); }
 
 void TfrmRoPupil::RunAlgorithm()
 {
+    if (!edition_->RunMayStart(*this))
+        return;
     running_ = true;
     LineInterpreter interpreter(model_, *host_);
     interpreter.RunAlgorithm();
