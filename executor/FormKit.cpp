@@ -133,11 +133,22 @@ QFont DesignedFont(const QString& family, int pixelSize, bool bold)
     return f;
 }
 
+QString ShownRowText(const QString& text)
+{
+    return text.size() > kShownRowChars ? text.left(kShownRowChars) : text;
+}
+
 namespace {
-// List rows of a fixed height, as the lists were designed.
+// List rows of a fixed height, as the lists were designed. A row shows only
+// the start of a long line: a loaded file may hold lines of megabytes.
 class FixedRowDelegate : public QStyledItemDelegate {
 public:
     FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->text = ShownRowText(option->text);
+    }
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QSize s = QStyledItemDelegate::sizeHint(option, index);

@@ -57,6 +57,11 @@ void ShowModal(QWidget* w);
 // Arial, for the others). pixelSize below 1 keeps the default size.
 QFont DesignedFont(const QString& family, int pixelSize = 0, bool bold = false);
 
+// What a list row shows of a line: its start, as far as the widest list can
+// show. Laying out more only costs time (a loaded line may be megabytes long).
+constexpr int kShownRowChars = 1024;
+QString ShownRowText(const QString& text);
+
 // A list box of one-line rows of a fixed height, cut at the right edge.
 QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight);
 // A panel with a bevel (lowered unless told otherwise), filling its background.
