@@ -1,5 +1,7 @@
 #include "FreeTaskEdition.h"
 
+#include "FormKit.h"
+#include "PointsPanel.h"
 #include "RoPupilUnit.h"
 #include "StageTable.h"
 
@@ -7,11 +9,22 @@
 
 void FreeTaskEdition::BuildMainMenuItems(TfrmRoPupil& form)
 {
+    form_ = &form;
     NMainPoints = form.AddMainMenuItem("NMainPoints", QStringLiteral("Точки        "), 6,
                                        QKeySequence(Qt::SHIFT | Qt::Key_F4),
                                        QStringLiteral("Установить точки А и Б | Установить точки А и Б"));
-    NMainHelp = form.AddMainMenuItem("NMainHelp", QStringLiteral("Размер поля"), 8,
-                                     QKeySequence(Qt::SHIFT | Qt::Key_F5), QString());
+    QObject::connect(NMainPoints, &QAction::triggered, &form, [this] { NMainPointsClick(); });
+    NMainHelp = form.AddMainMenuItem(
+        "NMainHelp", QStringLiteral("Размер поля"), 8, QKeySequence(Qt::SHIFT | Qt::Key_F5),
+        QStringLiteral("Размер поля | Выбрать число клеток поля: от 12 до 15 по каждой стороне"));
+    BuildSizeMenu();
+}
+
+void FreeTaskEdition::BuildComponents(TfrmRoPupil& form)
+{
+    form_ = &form;
+    BuildPointsPanel(form.ClientArea());
+    BuildFileDialogs();
 }
 
 void FreeTaskEdition::AddStageRows(TfrmRoPupil&, StageTable& stages)
@@ -24,4 +37,19 @@ void FreeTaskEdition::AddStageRows(TfrmRoPupil&, StageTable& stages)
                        {QStringLiteral("NMainPoints"), {Off, Off, On, Off}, [points](bool on) { points->setEnabled(on); }});
     stages.InsertAfter(QStringLiteral("NMainPoints"),
                        {QStringLiteral("NMainHelp"), {Off, On, On, On}, [size](bool on) { size->setEnabled(on); }});
+}
+
+void FreeTaskEdition::FormClick(TfrmRoPupil&)
+{
+    if (!PanelPoints->isHidden())
+        PanelPoints->hide();
+}
+
+bool FreeTaskEdition::RunMayStart(TfrmRoPupil& form)
+{
+    const QString problem = StartPointProblem(form.Model());
+    if (problem.isEmpty())
+        return true;
+    MessageDlgError(problem);
+    return false;
 }

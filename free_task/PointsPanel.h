@@ -1,0 +1,20 @@
+#pragma once
+// The panel on which the pupil sets point A with its start direction and
+// point B. A click on the panel's own surface, not on one of its controls,
+// is reported through OnSurfaceClick.
+
+#include <QFrame>
+#include <functional>
+
+class PointsPanel : public QFrame {
+public:
+    explicit PointsPanel(QWidget* parent);
+    std::function<void()> OnSurfaceClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    bool pressed_ = false;
+};

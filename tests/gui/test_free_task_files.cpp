@@ -1,0 +1,202 @@
+#include "AlgorithmFile.h"
+#include "AlgorithmText.h"
+#include "FileDialogs.h"
+#include "FormKit.h"
+#include "FreeTaskEdition.h"
+#include "RoPupilUnit.h"
+#include "Statistics.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Items(QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+QByteArray ReadAll(const QString& name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& name, const QByteArray& bytes)
+{
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// A free-task window in "Разработка" at a 1024-pixel screen; the dialogs are
+// answered with `answer` (empty: cancelled) and the message boxes caught.
+class AlgorithmFilesTest : public ::testing::Test {
+protected:
+    AlgorithmFilesTest()
+        : form(std::make_unique<FreeTaskEdition>(), 1024),
+          ed(static_cast<FreeTaskEdition&>(form.Edition()))
+    {
+        SetMessageSink([this](MessageKind k, const QString& t) { messages.push_back({k, t}); });
+        SetFileDialogSink([this](QFileDialog& d) {
+            shown.push_back(&d);
+            offered = d.selectedFiles().value(0);
+            return answer;
+        });
+        form.show();
+        form.NMainBegin->trigger();
+        form.NMainWork->trigger();
+    }
+    ~AlgorithmFilesTest() override
+    {
+        SetFileDialogSink(nullptr);
+        SetMessageSink(nullptr);
+    }
+    QString Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+    void Load(const QString& name)
+    {
+        answer = name;
+        ed.N11Click();
+    }
+
+    TfrmRoPupil form;
+    FreeTaskEdition& ed;
+    QTemporaryDir dir;
+    QString answer;
+    QString offered;
+    std::vector<QFileDialog*> shown;
+    std::vector<std::pair<MessageKind, QString>> messages;
+};
+
+TEST_F(AlgorithmFilesTest, DialogsAsDesigned)
+{
+    struct Case {
+        QFileDialog* dialog;
+        const char* name;
+        const char* title;
+        const char* filter;
+        QFileDialog::AcceptMode mode;
+    } cases[] = {
+        {ed.SaveDialog1, "SaveDialog1", "Сохранить алгоритм в файле", "текстовый (*.txt)", QFileDialog::AcceptSave},
+        {ed.OpenDialogAlg, "OpenDialogAlg", "Укажите имя открываемого файла", "текстовые (*.txt)",
+         QFileDialog::AcceptOpen},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.dialog->objectName(), c.name);
+        EXPECT_EQ(c.dialog->windowTitle(), QString::fromUtf8(c.title));
+        EXPECT_EQ(c.dialog->nameFilters(), QStringList{QString::fromUtf8(c.filter)});
+        EXPECT_EQ(c.dialog->defaultSuffix(), "txt");
+        EXPECT_EQ(c.dialog->acceptMode(), c.mode);
+        EXPECT_EQ(c.dialog->fileMode(), QFileDialog::AnyFile);
+        EXPECT_TRUE(c.dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_TRUE(c.dialog->testOption(QFileDialog::HideNameFilterDetails));
+    }
+}
+
+TEST_F(AlgorithmFilesTest, SaveWritesTheTextAndChangesNothing)
+{
+    ed.SaveDialog1->setDirectory(dir.path());
+    answer.clear();   // cancelled: nothing written
+    ed.N10Click();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(offered, Path("NoName.txt"));   // "NoName" and the default extension
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    form.PPButtonStepClick();
+    const QStringList before = Items(form.lstCom);
+    const QStringList statist = Items(form.ListStatist);
+    WriteAll(Path("NoName.txt"), "old text that is longer than the new one, by far, by very far");
+    answer = offered;
+    ed.N10Click();
+    EXPECT_EQ(ReadAll(Path("NoName.txt")), FormatAlgorithmText(before));
+    EXPECT_EQ(Items(form.lstCom), before);
+    EXPECT_EQ(form.lstCom->currentRow(), 5);
+    EXPECT_EQ(Items(form.ListStatist), statist);
+    EXPECT_TRUE(messages.empty());
+
+    answer = Path("no folder/a.txt");
+    ed.N10Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].first, MessageKind::ProgramError);
+    EXPECT_EQ(messages[0].second, "Cannot create file " + Path("no folder/a.txt") + ".");
+}
+
+TEST_F(AlgorithmFilesTest, LoadReplacesTheTextAndRecounts)
+{
+    const QStringList text = {
+        "АЛГОРИТМ ПУТЬ_0", "    Дано: Исполнитель в т.А", "    Надо: Воспроизвести образец", "НАЧ",
+        "    ДЕЛАЙ Квадрат", "    ШАГ", "КОН", "ПРОЦЕДУРА Квадрат", "    ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"};
+    QByteArray lf = FormatAlgorithmText(text);
+    lf.replace("\r\n", "\n");
+    WriteAll(Path("lf.txt"), lf);
+    form.NMainDebug->setEnabled(false);
+    Load(Path("lf.txt"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Items(form.lstCom), text);
+    EXPECT_EQ(form.lstCom->currentRow(), 4);
+    EXPECT_TRUE(form.NMainDebug->isEnabled());
+    EXPECT_EQ(Items(form.ListStatist), UpdateStatistLines(text));
+
+    // The open dialog offers the name chosen last.
+    WriteAll(Path("three.txt"), "a\r\nb\rc");
+    Load(Path("three.txt"));
+    EXPECT_EQ(offered, Path("lf.txt"));
+    EXPECT_EQ(Items(form.lstCom), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(form.lstCom->currentRow(), -1);
+    EXPECT_TRUE(form.lstCom->selectedItems().isEmpty());
+
+    WriteAll(Path("empty.txt"), QByteArray());
+    Load(Path("empty.txt"));
+    EXPECT_EQ(form.lstCom->count(), 0);
+    EXPECT_EQ(Items(form.ListStatist), UpdateStatistLines({}));
+
+    // A failure changes nothing.
+    Load(Path("three.txt"));
+    const QStringList statist = Items(form.ListStatist);
+    for (const QString& bad : {Path("missing.txt"), dir.path()}) {
+        messages.clear();
+        Load(bad);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].first, MessageKind::ProgramError);
+        EXPECT_EQ(messages[0].second, "Cannot open file " + bad + ".");
+        EXPECT_EQ(Items(form.lstCom), (QStringList{"a", "b", "c"}));
+        EXPECT_EQ(Items(form.ListStatist), statist);
+    }
+    messages.clear();
+    answer.clear();
+    ed.N11Click();   // cancelled
+    EXPECT_EQ(Items(form.lstCom), (QStringList{"a", "b", "c"}));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(AlgorithmFilesTest, AnyFileLoadsAndRunsAsItStands)
+{
+    // A binary file, and a text whose body is one line of 10 MB.
+    QByteArray binary;
+    for (int i = 0; i < 70000; ++i)
+        binary += char((i * 37 + 11) % 255 + 1);
+    WriteAll(Path("binary.bin"), binary);
+    Load(Path("binary.bin"));
+    EXPECT_EQ(form.lstCom->count(), ParseAlgorithmText(binary).size());
+
+    QStringList text = NewAlgorithmLines(0, false);
+    text.insert(4, QString(10 * 1024 * 1024, QChar(0x0428)));   // "ШШШ..."
+    WriteAll(Path("long.txt"), FormatAlgorithmText(text));
+    Load(Path("long.txt"));
+    ASSERT_EQ(form.lstCom->count(), 6);
+    form.lstCom->repaint();
+    form.NMainDebug->trigger();
+    form.FixToolButtonResultClick();
+    EXPECT_EQ(form.lstCom->currentRow(), 5);   // the run passed the line and ended at "КОН"
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
