@@ -572,6 +572,106 @@ def landscape():
     write_png("start/landscape.png", W, H, cv.to_rgba())
 
 
+# ------------------------------------------------- the fixed-task program's own
+# The pattern to reproduce, the golden key of the correct-solution button and
+# the framed landscape of the "Образец" menu item with its grey twin.
+
+BLACK = (0, 0, 0, 255)
+
+# A 5 x 7 capital А (Cyrillic; it looks like the Latin one).
+LETTER_A = [
+    "..#..",
+    ".#.#.",
+    "#...#",
+    "#...#",
+    "#####",
+    "#...#",
+    "#...#",
+]
+
+
+def pattern_picture():
+    """254 x 254, black on white: a 12 x 12 grid of 21-pixel cells and the
+    square of side one cell that the correct solution draws from point A."""
+    size, cell = 254, 21
+    pic = blank(size, size, WHITE)
+    for k in range(13):
+        for t in range(size):
+            pic[k * cell][t] = BLACK
+            pic[t][k * cell] = BLACK
+
+    def centre(c):
+        return c * cell + cell // 2
+
+    ax, ay = centre(4), centre(3)  # point A, cell (4, 3): pixel (94, 73)
+    corners = [(centre(4), centre(3)), (centre(5), centre(3)), (centre(5), centre(2)), (centre(4), centre(2))]
+    for i in range(4):
+        (x0, y0), (x1, y1) = corners[i], corners[(i + 1) % 4]
+        for x in range(min(x0, x1) - 1, max(x0, x1) + 2):
+            for y in range(min(y0, y1) - 1, max(y0, y1) + 2):
+                pic[y][x] = BLACK
+    for y in range(ay - 3, ay + 4):
+        for x in range(ax - 3, ax + 4):
+            if (x - ax) ** 2 + (y - ay) ** 2 <= 10:
+                pic[y][x] = BLACK
+    for j, row in enumerate(LETTER_A):
+        for i, ch in enumerate(row):
+            if ch == "#":
+                pic[ay - 8 + j][ax - 9 + i] = BLACK
+    write_png("fixed/pattern.png", size, size, pic)
+
+
+def golden_key():
+    """A key lying left to right: a ring, a shaft and two teeth below its end."""
+    gold, light, dark = (232, 184, 40, 255), (255, 230, 120, 255), (132, 92, 8, 255)
+    shape = set()
+    for y in range(16):
+        for x in range(16):
+            d = math.hypot(x + 0.5 - 4.5, y + 0.5 - 7.5)
+            if d <= 4.3 and d >= 1.6:
+                shape.add((x, y))
+    for x in range(8, 16):
+        for y in (6, 7, 8):
+            shape.add((x, y))
+    for x, y0 in ((11, 9), (12, 9), (14, 9), (15, 9), (14, 10), (15, 10), (11, 10), (12, 10), (12, 11), (15, 11)):
+        shape.add((x, y0))
+    pic = blank(16, 16)
+    edge = outline_of(shape, 16, 16)
+    for (x, y) in shape:
+        pic[y][x] = dark if (x, y) in edge else gold
+    for (x, y) in ((3, 4), (4, 4), (2, 5), (9, 7), (10, 7), (11, 7)):
+        if (x, y) in shape and (x, y) not in edge:
+            pic[y][x] = light
+    return pic
+
+
+def framed_landscape():
+    """A small picture in a blue frame: sky, green ground and an orange spot."""
+    frame, sky, ground, spot = (0, 40, 200, 255), (120, 190, 250, 255), (40, 160, 40, 255), (250, 140, 0, 255)
+    pic = blank(16, 16)
+    for y in range(1, 15):
+        for x in range(1, 15):
+            if x in (1, 14) or y in (1, 14):
+                pic[y][x] = frame
+            elif y + (2 if x < 8 else 0) >= 10 - abs(x - 8) // 3:
+                pic[y][x] = ground
+            else:
+                pic[y][x] = sky
+    for y in range(3, 7):
+        for x in range(9, 13):
+            if (x in (9, 12)) + (y in (3, 6)) < 2:
+                pic[y][x] = spot
+    return pic
+
+
+def fixed_task_pictures():
+    pattern_picture()
+    write_png("toolbar/tool_4.png", 16, 16, golden_key())
+    landscape_glyph = framed_landscape()
+    write_png("fixed/menu_6.png", 16, 16, landscape_glyph)
+    write_png("fixed/menu_7.png", 16, 16, grey_twin(landscape_glyph))
+
+
 if __name__ == "__main__":
     executor_pictures()
     toolbar_pictures()
@@ -579,3 +679,4 @@ if __name__ == "__main__":
     window_icon()
     menu_glyphs()
     landscape()
+    fixed_task_pictures()
