@@ -16,9 +16,9 @@
 
 namespace {
 
-QPixmap Glyph(int index)
+QPixmap Glyph(const QString& imageList, int index)
 {
-    return QPixmap(QStringLiteral(":/menu/menu_%1.png").arg(index));
+    return QPixmap((imageList.isEmpty() ? OwnerDrawMenuStyle::MenuImageList() : imageList).arg(index));
 }
 
 // The action a menu-bar item stands for, found by its place in the bar.
@@ -37,6 +37,8 @@ const QAction* ActionAt(const QWidget* widget, const QRect& rect)
 
 OwnerDrawMenuStyle::OwnerDrawMenuStyle() = default;
 
+QString OwnerDrawMenuStyle::MenuImageList() { return QStringLiteral(":/menu/menu_%1.png"); }
+
 QFont OwnerDrawMenuStyle::CaptionFont()
 {
     QFont f = DesignedFont(QStringLiteral("MS Sans Serif"));
@@ -51,13 +53,14 @@ QSize OwnerDrawMenuStyle::NMainBeginMeasureItem(const QString& caption)
 }
 
 void OwnerDrawMenuStyle::NMainBeginDrawItem(QPainter* canvas, const QRect& rect, const QString& caption,
-                                            int imageIndex, bool enabled, bool selected, const QPalette& palette)
+                                            int imageIndex, bool enabled, bool selected, const QPalette& palette,
+                                            const QString& imageList)
 {
     const QColor menu = palette.color(QPalette::Active, QPalette::Window);
     canvas->save();
     if (imageIndex >= 0) {
         canvas->fillRect(rect, menu);
-        canvas->drawPixmap(rect.left(), rect.top() + 2, Glyph(enabled ? imageIndex : imageIndex + 1));
+        canvas->drawPixmap(rect.left(), rect.top() + 2, Glyph(imageList, enabled ? imageIndex : imageIndex + 1));
     }
     // The glyph column stays in the menu colour; only the text area shows the selection.
     const QRect textRect = rect.adjusted(16, 0, 0, 0);
@@ -86,7 +89,9 @@ void OwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption*
             const int imageIndex = action ? action->property("ImageIndex").toInt() : -1;
             const bool enabled = item->state & State_Enabled;
             const bool selected = item->state & (State_Selected | State_Sunken);
-            NMainBeginDrawItem(painter, item->rect, item->text, imageIndex, enabled, selected, item->palette);
+            const QString imageList = action ? action->property("ImageList").toString() : QString();
+            NMainBeginDrawItem(painter, item->rect, item->text, imageIndex, enabled, selected, item->palette,
+                               imageList);
             return;
         }
     }

@@ -19,10 +19,15 @@ public:
     static QFont CaptionFont();
     // Width: the caption's text width, trailing blanks included, + 24; height: its text height + 2.
     static QSize NMainBeginMeasureItem(const QString& caption);
+    // The menu pictures: a resource path with %1 for the image index. An
+    // item whose action has an "ImageList" property takes its glyphs from
+    // that path instead (an edition whose image differs at that index).
+    static QString MenuImageList();
     // Draws one item in rect. imageIndex is the item's glyph in the menu
     // pictures (its grey twin is the next one); below 0 it has none.
     static void NMainBeginDrawItem(QPainter* canvas, const QRect& rect, const QString& caption, int imageIndex,
-                                   bool enabled, bool selected, const QPalette& palette);
+                                   bool enabled, bool selected, const QPalette& palette,
+                                   const QString& imageList = QString());
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override;

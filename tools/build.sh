@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and then either starts TIMPA_FREE ("run")
-# or runs every test ("test"). Safe to run again: installs nothing that is there.
+# Installs what is missing, builds both programs, and then either starts one
+# ("run": TIMPA_FREE, or "run timpa_1" for TIMPA_1) or runs every test of both
+# ("test"). Safe to run again: installs nothing that is there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,7 +23,12 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 
 case "$what" in
-    run)  exec ./build/timpa_free ;;
+    run)
+        program=${2:-timpa_free}
+        case "$program" in
+            timpa_free|timpa_1) exec "./build/$program" ;;
+            *) echo "usage: tools/build.sh run [timpa_free|timpa_1]" >&2; exit 2 ;;
+        esac ;;
     test) cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
-    *)    echo "usage: tools/build.sh [run|test]" >&2; exit 2 ;;
+    *)    echo "usage: tools/build.sh [run [timpa_free|timpa_1]|test]" >&2; exit 2 ;;
 esac

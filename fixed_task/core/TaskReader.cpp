@@ -1,37 +1,8 @@
 #include "TaskReader.h"
 
-#include <optional>
+#include "StrToInt.h"
 
 namespace {
-
-// Leading blanks, an optional sign, then decimal digits to the end.
-std::optional<int> ToInt(const QString& s)
-{
-    int i = 0;
-    while (i < s.size() && s.at(i) == QLatin1Char(' '))
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s.at(i) == QLatin1Char('-') || s.at(i) == QLatin1Char('+'))) {
-        negative = s.at(i) == QLatin1Char('-');
-        ++i;
-    }
-    if (i >= s.size())
-        return std::nullopt;
-    long long v = 0;
-    for (; i < s.size(); ++i) {
-        const QChar c = s.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return std::nullopt;
-        v = v * 10 + (c.unicode() - '0');
-        if (v > 2147483648LL)
-            return std::nullopt;
-    }
-    if (negative)
-        v = -v;
-    if (v > 2147483647LL)
-        return std::nullopt;
-    return int(v);
-}
 
 // One reading of a task text: the index of the last line taken and the current line.
 class TaskReading {
@@ -70,7 +41,7 @@ private:
     bool Number(int column, int width, int16_t& out)
     {
         const QString field = Field(column, width);
-        const std::optional<int> v = ToInt(field);
+        const std::optional<int> v = StrToInt(field);
         if (!v) {
             result_.Outcome = TaskReadOutcome::ConvertError;
             result_.BadField = field;

@@ -1,0 +1,385 @@
+// The fixed-task window, driven offscreen: its layout, its stages, the life
+// of the pattern and solution panels, the help items, the built-in task run
+// to its square, and task texts of our own with walls and faults.
+
+#include "DockablePanel.h"
+#include "FieldRenderer.h"
+#include "FixedTaskEdition.h"
+#include "FormKit.h"
+#include "FreeTaskEdition.h"
+#include "RoPupilUnit.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Window {
+    std::unique_ptr<TfrmRoPupil> form;
+    FixedTaskEdition* edition = nullptr;
+    TfrmRoPupil& f() { return *form; }
+};
+
+Window MakeWindow(int screenWidth = 1024, const QStringList& task = {})
+{
+    auto edition = std::make_unique<FixedTaskEdition>();
+    Window w;
+    w.edition = edition.get();
+    if (!task.isEmpty())
+        edition->MemoTask = task;
+    w.form = std::make_unique<TfrmRoPupil>(std::move(edition), screenWidth);
+    w.form->show();
+    return w;
+}
+
+// Collects the boxes instead of showing them; `during` runs inside each one.
+struct Boxes {
+    std::vector<std::pair<MessageKind, QString>> shown;
+    std::function<void()> during;
+    Boxes()
+    {
+        SetMessageSink([this](MessageKind k, const QString& t) {
+            shown.emplace_back(k, t);
+            if (during)
+                during();
+        });
+    }
+    ~Boxes() { SetMessageSink(nullptr); }
+};
+
+QStringList Items(QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+// One character per control, in the order of the stage table:
+// begin work debug pattern help | run stop key | labels buttons list statVisible statEnabled |
+// strip-input labelTsk lstTsk patternShown patternItemVisible
+std::string StageOf(Window& w)
+{
+    TfrmRoPupil& f = w.f();
+    FixedTaskEdition& e = *w.edition;
+    auto b = [](bool on) { return on ? '1' : '0'; };
+    return {b(f.NMainBegin->isEnabled()), b(f.NMainWork->isEnabled()), b(f.NMainDebug->isEnabled()),
+            b(e.NMainPattern->isEnabled()), b(e.NMainHelp->isEnabled()), ' ',
+            b(f.FixToolButtonDo->isEnabled() && f.FixToolButtonQuick->isEnabled() &&
+              f.FixToolButtonResult->isEnabled()),
+            b(f.FixToolButtonStop->isEnabled()), b(e.FixToolButtonKey->isEnabled()), ' ',
+            b(f.LabelPP1->isEnabled() && f.LabelPP5->isEnabled()), b(f.PPButtonStep->isEnabled()),
+            b(f.lstCom->isEnabled()), b(!f.ListStatist->isHidden()), b(f.ListStatist->isEnabled()), ' ',
+            b(e.lstTsk->focusPolicy() != Qt::NoFocus), b(e.LabelTsk->isEnabled() && e.LabelTskName->isEnabled()),
+            b(e.lstTsk->isEnabled()), b(e.pnlPattern->IsShown()), b(e.NMainPattern->isVisible())};
+}
+
+void Click(QWidget* w, const QPoint& at)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+TEST(FixedTaskWindow, LaysItselfOutAsDesigned)
+{
+    struct Row {
+        int screen;
+        QRect strip, command, list, field;
+        int cell, lstTsk, statisticsTop;
+        QPoint pattern, solution;
+    };
+    const Row rows[] = {
+        {1024, {10, 31, 1001, 49}, {10, 90, 121, 300}, {141, 90, 300, 560}, {451, 90, 560, 560}, 43, 871, 521,
+         {758, 31}, {551, 31}},
+        {800, {8, 30, 825, 49}, {8, 87, 121, 300}, {137, 87, 240, 448}, {385, 87, 448, 448}, 34, 697, 406,
+         {580, 30}, {485, 30}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.screen);
+        Window w = MakeWindow(r.screen);
+        TfrmRoPupil& f = w.f();
+        EXPECT_EQ(w.edition->pnlTskNew->geometry(), r.strip);
+        EXPECT_EQ(f.PPPanelSystCom->geometry(), r.command);
+        EXPECT_EQ(f.lstCom->geometry(), r.list);
+        EXPECT_EQ(f.pnl1->geometry(), r.field);
+        EXPECT_EQ(f.Model().CellSize, r.cell);
+        EXPECT_EQ(f.Model().FieldSize, 12);
+        EXPECT_EQ(f.PaintImage->width(), 2 * f.Model().Margin + 12 * r.cell);
+        EXPECT_EQ(w.edition->lstTsk->geometry(), QRect(120, 8, r.lstTsk, 33));
+        EXPECT_EQ(f.ListStatist->y(), r.statisticsTop);
+        EXPECT_EQ(w.edition->pnlPattern->pos(), r.pattern);
+        EXPECT_EQ(w.edition->pnlDec->pos(), r.solution);
+        EXPECT_EQ(f.PanelX->width(), f.pnlMain->width() + 2 * f.Model().Margin);
+        // Exactly twelve numbers a side, made in their final places.
+        ASSERT_EQ(f.AxisLabelsX.size(), 12);
+        ASSERT_EQ(f.AxisLabelsY.size(), 12);
+        const int m = f.Model().Margin, half = f.Model().HalfCell;
+        EXPECT_EQ(f.AxisLabelsX[11]->text(), "11");
+        EXPECT_EQ(f.AxisLabelsX[11]->x(), 2 * m + half + 11 * r.cell);
+        EXPECT_EQ(f.AxisLabelsY[11]->y(), 2 * m + half + 11 * r.cell);
+        EXPECT_EQ(f.height() - f.MainMenu->sizeHint().height(), 685);
+    }
+    Window w = MakeWindow();
+    EXPECT_EQ(w.f().windowTitle(), "Исполнитель \"Тимпушка\".  Задача  \"Квадрат\"");
+    EXPECT_EQ(w.f().PaintImage->statusTip(), " Рабочее поле для Тимпушки имеет размер 12х12 клеток");
+    EXPECT_EQ(w.f().pnl1->toolTip(), "Рабочее поле для Тимпушки ");
+}
+
+TEST(FixedTaskWindow, LeftFacingExecutorStandsOnePixelLowerThanInTheFreeTaskWindow)
+{
+    Window fixed = MakeWindow();
+    TfrmRoPupil free(std::make_unique<FreeTaskEdition>(), 1024);
+    for (TfrmRoPupil* f : {&fixed.f(), &free}) {
+        f->Model().ExecX = f->Model().ExecY = 5;
+        f->DrawField();
+        f->Renderer().DrawExecutor(180);
+    }
+    const QImage a = fixed.f().Model().FieldBitmap, b = free.Model().FieldBitmap;
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_NE(a, b);
+    // Row y + 1 of the fixed window is row y of the free one, across the executor's box.
+    const int top = 5 * 43 + 31 - 15, left = 5 * 43 + 31 - 15;
+    for (int y = top; y < top + 31; ++y)
+        for (int x = left; x < left + 31; ++x)
+            ASSERT_EQ(a.pixel(x, y + 1), b.pixel(x, y)) << x << "," << y;
+}
+
+TEST(FixedTaskWindow, StagesSwitchTheirControlsInEveryColumn)
+{
+    Window w = MakeWindow();
+    TfrmRoPupil& f = w.f();
+    EXPECT_EQ(StageOf(w), "10000 000 00001 00101");
+    EXPECT_TRUE(w.edition->lstTsk->count() == 0 && !w.edition->pnlDec->IsShown());
+    f.NMainBeginClick();
+    EXPECT_EQ(StageOf(w), "01001 000 00001 01111");
+    EXPECT_EQ(Items(w.edition->lstTsk), w.edition->MemoTask.mid(1, 2));
+    EXPECT_EQ(Items(f.lstCom).at(2), "    Надо: Воспроизвести образец");
+    f.NMainBeginClick(); // once only
+    EXPECT_EQ(StageOf(w), "01001 000 00001 01111");
+    f.NMainWorkClick();
+    EXPECT_EQ(StageOf(w), "00111 000 11111 01101");
+    f.NMainDebugClick();
+    EXPECT_EQ(StageOf(w), "01001 111 00010 00001");
+
+    // During a run (held here by its wall-bump box) the key is off with the
+    // speed buttons and "Справка" answers; afterwards all are back on.
+    Boxes boxes;
+    std::string running;
+    int helpBoxes = 0;
+    boxes.during = [&] {
+        if (running.empty()) {
+            running = StageOf(w);
+            w.edition->NMainHelpCor->trigger();
+        } else {
+            ++helpBoxes;
+        }
+    };
+    f.lstCom->insertItem(4, "ПОКА впереди НЕ стена");
+    f.lstCom->insertItem(5, "НЦ");
+    f.lstCom->insertItem(6, "ШАГ");
+    f.lstCom->insertItem(7, "КЦ");
+    f.lstCom->insertItem(8, "ШАГ");
+    f.FixToolButtonResultClick();
+    EXPECT_EQ(running, "00001 010 00010 00001");
+    EXPECT_EQ(helpBoxes, 1);
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[1].first, MessageKind::Information);
+    EXPECT_EQ(StageOf(w), "01001 111 00010 00001");
+}
+
+TEST(FixedTaskWindow, PatternPanelLivesThroughTheStages)
+{
+    Window w = MakeWindow();
+    TfrmRoPupil& f = w.f();
+    DockablePanel* pattern = w.edition->pnlPattern;
+    f.NMainBeginClick();
+    EXPECT_TRUE(pattern->IsShown());
+    EXPECT_FALSE(pattern->IsFloating());
+    EXPECT_EQ(w.edition->imagePattern->pixmap().size(), QSize(254, 254));
+    f.NMainWorkClick();
+    EXPECT_FALSE(pattern->IsShown());
+    w.edition->NMainPattern->trigger();
+    EXPECT_TRUE(pattern->IsShown());
+    w.edition->NMainPattern->trigger();
+    EXPECT_FALSE(pattern->IsShown());
+    w.edition->NMainPattern->trigger();
+    f.NMainDebugClick();
+    EXPECT_TRUE(pattern->IsShown()) << "debugging leaves it as it was";
+    w.edition->NMainPattern->trigger(); // disabled in debugging
+    EXPECT_TRUE(pattern->IsShown());
+
+    // Dragged off, it floats in a tool window; closing that hides it, and
+    // "Образец" opens it again, floating.
+    f.NMainWorkClick();
+    w.edition->NMainPattern->trigger();
+    QTest::mousePress(pattern, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    QMouseEvent move(QEvent::MouseMove, QPointF(60, 40), pattern->mapToGlobal(QPointF(60, 40)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pattern, &move);
+    QTest::mouseRelease(pattern, Qt::LeftButton, Qt::NoModifier, QPoint(60, 40));
+    ASSERT_TRUE(pattern->IsFloating());
+    QWidget* floating = pattern->FloatingWindow();
+    EXPECT_TRUE(floating->isWindow() && floating->isVisible());
+    EXPECT_EQ(pattern->parentWidget(), floating);
+    floating->close();
+    EXPECT_FALSE(pattern->IsShown());
+    w.edition->NMainPattern->trigger();
+    EXPECT_TRUE(pattern->IsShown() && pattern->IsFloating() && floating->isVisible());
+    f.NMainDebugClick();
+    f.NMainWorkClick();
+    EXPECT_FALSE(floating->isVisible());
+}
+
+TEST(FixedTaskWindow, SolutionPanelOpensInDebuggingAndOutlivesTheStages)
+{
+    Window w = MakeWindow();
+    TfrmRoPupil& f = w.f();
+    DockablePanel* solution = w.edition->pnlDec;
+    f.NMainBeginClick();
+    f.NMainWorkClick();
+    w.edition->FixToolButtonKey->click(); // disabled in development
+    EXPECT_FALSE(solution->IsShown());
+    f.NMainDebugClick();
+    w.edition->FixToolButtonKey->click();
+    EXPECT_TRUE(solution->IsShown());
+    f.NMainWorkClick();
+    QTest::keyClick(f.lstCom, Qt::Key_F2);
+    EXPECT_TRUE(solution->IsShown());
+    EXPECT_EQ(w.edition->lstDec->count(), 15);
+    EXPECT_EQ(w.edition->lstDec->item(4)->text(), "    ШАГ");
+    EXPECT_EQ(w.edition->ListStatistDec->item(8)->text(), "Итого:  строк    ... 12");
+
+    // A click on a control leaves both panels; one on the free background hides both.
+    w.edition->NMainPattern->trigger();
+    Click(f.PPButtonStep, QPoint(3, 3));
+    Click(solution, QPoint(3, 3));
+    EXPECT_TRUE(solution->IsShown() && w.edition->pnlPattern->IsShown());
+    // The task strip takes no input: a click on it is a click on the background.
+    Click(f.ClientArea(), QPoint(2, f.ClientArea()->height() - 30));
+    EXPECT_FALSE(solution->IsShown() || w.edition->pnlPattern->IsShown());
+    w.edition->NMainPattern->trigger();
+    Click(w.edition->pnlTskNew, QPoint(40, 40));
+    EXPECT_FALSE(w.edition->pnlPattern->IsShown());
+}
+
+TEST(FixedTaskWindow, HelpItemsAnswerFromBeginOnWithTheirTexts)
+{
+    Window w = MakeWindow();
+    TfrmRoPupil& f = w.f();
+    Boxes boxes;
+    EXPECT_FALSE(w.edition->NMainHelp->isEnabled());
+    const std::vector<void (TfrmRoPupil::*)()> stages = {&TfrmRoPupil::NMainBeginClick, &TfrmRoPupil::NMainWorkClick,
+                                                         &TfrmRoPupil::NMainDebugClick};
+    for (auto stage : stages) {
+        (f.*stage)();
+        ASSERT_TRUE(w.edition->NMainHelp->isEnabled());
+        for (QAction* item : w.edition->NMainHelpMenu->actions())
+            item->trigger();
+    }
+    ASSERT_EQ(boxes.shown.size(), 9u);
+    const int lines[] = {6, 17, 31};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(boxes.shown[i].first, MessageKind::Information);
+        EXPECT_EQ(boxes.shown[i].second.count('\r'), lines[i] - 1);
+        EXPECT_EQ(boxes.shown[i + 6].second, boxes.shown[i].second);
+    }
+    EXPECT_EQ(boxes.shown[2].second.count('\t'), 4);
+    EXPECT_FALSE(boxes.shown[2].second.endsWith('\r'));
+}
+
+// The pixel of the trace half way between the centres of two cells.
+QRgb Between(TfrmRoPupil& f, int x0, int y0, int x1, int y1)
+{
+    const RoPupilModel& m = f.Model();
+    const int px = m.CellCentreX0 + (x0 + x1) * m.CellSize / 2 + 1;
+    const int py = m.CellCentreY0 + (y0 + y1) * m.CellSize / 2 + 1;
+    return m.FieldBitmap.pixel(px, py);
+}
+
+TEST(FixedTaskWindow, CorrectSolutionTypedWithKeysDrawsTheSquareFromA)
+{
+    Window w = MakeWindow();
+    TfrmRoPupil& f = w.f();
+    Boxes boxes;
+    f.NMainBeginClick();
+    f.NMainWorkClick();
+    for (Qt::Key k : {Qt::Key_F2, Qt::Key_F4, Qt::Key_F2, Qt::Key_F4, Qt::Key_F2, Qt::Key_F4, Qt::Key_F2})
+        QTest::keyClick(f.lstCom, k);
+    EXPECT_EQ(Items(f.lstCom), Items(w.edition->lstDec).mid(0, 12).replaceInStrings("ПУТЬ_1", "ПУТЬ_0"));
+    f.NMainDebugClick();
+    f.FixToolButtonResultClick();
+    const QRgb trace = FieldRenderer::TraceColor().rgb();
+    EXPECT_EQ(Between(f, 4, 3, 5, 3), trace);
+    EXPECT_EQ(Between(f, 5, 3, 5, 2), trace);
+    EXPECT_EQ(Between(f, 5, 2, 4, 2), trace);
+    EXPECT_EQ(Between(f, 4, 2, 4, 3), trace);
+    EXPECT_NE(Between(f, 3, 3, 4, 3), trace);
+    EXPECT_EQ(f.Model().ExecX, 4);
+    EXPECT_EQ(f.Model().ExecY, 3);
+    EXPECT_EQ(f.Model().ExecDir, 270);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST(FixedTaskWindow, TaskWithWallsRunsEveryCombinationAndTheTimersSwapTheWalls)
+{
+    Window w = MakeWindow(1024, {"# 175 0 1", "Стенки", "Z", "1  0  0   0 11 11", "H", "  1  0  2  0", "V",
+                                 "  3  3", "H", "  5  5", "P", " H  0  5 V  0  5", "P", " V  6  0 H  6  0", "P",
+                                 " H  9  9 V  9  9", "E"});
+    TfrmRoPupil& f = w.f();
+    Boxes boxes;
+    f.NMainBeginClick();
+    const RoPupilModel& m = f.Model();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(m.HorzWallX.size(), 3u);
+    EXPECT_EQ(m.JumpWallCount(), 3);
+    EXPECT_FALSE(w.edition->NMainPattern->isVisible());
+    EXPECT_EQ(Items(f.lstCom).at(2), "    Надо: Исполнитель в т.Б");
+    // The inner wall under cell (1, 0) stands on the field in the wall colour.
+    EXPECT_EQ(m.FieldBitmap.pixel(10 + 43 + 21, 10 + 43), FieldRenderer::WallColor().rgb());
+    EXPECT_EQ(m.JumpWallState[0], 1);
+    f.Timer1Timer();
+    EXPECT_EQ(m.JumpWallState[0], 2);
+    EXPECT_EQ(m.JumpWallState[1], 1);
+
+    f.NMainWorkClick();
+    f.NMainDebugClick();
+    f.FixToolButtonResultClick();
+    ASSERT_EQ(boxes.shown.size(), 8u);
+    EXPECT_EQ(boxes.shown.front().second, "Алгоритм исполнен\rпри расположении стенок: 1 1 1 ");
+    EXPECT_EQ(boxes.shown.back().second, "Алгоритм исполнен\rпри расположении стенок: 2 2 2 ");
+    f.Timer2Timer();
+    EXPECT_EQ(m.JumpWallState[1], 1);
+}
+
+TEST(FixedTaskWindow, FaultyTaskTextsShowTheirBoxAndLeaveDevelopmentOpen)
+{
+    {
+        Window w = MakeWindow(1024, {"# 175 1 0", "t", "Z", "1  4  3   0", "H", "  1  2"});
+        Boxes boxes;
+        w.f().NMainBeginClick();
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0], std::make_pair(MessageKind::Plain, QStringLiteral("Ошибка в тексте задачи")));
+        EXPECT_EQ(w.f().Model().HorzWallX.size(), 1u);
+        EXPECT_EQ(StageOf(w), "01001 000 00001 01111") << "the set-up went on";
+    }
+    {
+        Window w = MakeWindow(1024, {"# 175 1 0", "t", "Z", "1  4 x3   0", "E"});
+        Boxes boxes;
+        w.f().NMainBeginClick();
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0],
+                  std::make_pair(MessageKind::ProgramError, QStringLiteral("'x3' is not a valid integer value.")));
+        EXPECT_EQ(StageOf(w), "01001 000 00001 00101") << "labels stay greyed, the pattern unshown";
+        w.f().NMainWorkClick();
+        EXPECT_EQ(StageOf(w), "00111 000 11111 01101");
+    }
+}
+
+} // namespace
