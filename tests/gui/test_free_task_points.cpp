@@ -168,6 +168,11 @@ TEST_F(PointsPanelTest, ClosingThePanelAppliesThePoints)
     Apply(false, "3", "5", 3, true, "11", "11");
     EXPECT_EQ((std::vector<int>{m.PointAX, m.PointAY, m.PointADir}), (std::vector<int>{-1, -1, -1}));
     EXPECT_NE(m.FieldBitmap, withA);
+    const QImage withoutA = m.FieldBitmap.copy();
+    // A point far off the field, held at the 16-bit range, shows nothing either.
+    Apply(true, "-99999", "99999", 3, true, "11", "11");
+    EXPECT_EQ((std::vector<int>{m.PointAX, m.PointAY}), (std::vector<int>{-32768, 32767}));
+    EXPECT_EQ(m.FieldBitmap, withoutA);
     Apply(true, "3", "5", 3, true, "11", "11");
     EXPECT_EQ(m.FieldBitmap, withA);
 }
