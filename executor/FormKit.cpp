@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFont>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
@@ -204,6 +205,29 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
     l->move(left, top);
     l->adjustSize();
     return l;
+}
+
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& r)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setGeometry(r);
+    return e;
+}
+
+QStringList ListItems(const QListWidget* list)
+{
+    QStringList texts;
+    texts.reserve(list->count());
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+int SelectedRow(const QListWidget* list)
+{
+    const QListWidgetItem* item = list->currentItem();
+    return item && item->isSelected() ? list->currentRow() : -1;
 }
 
 void SetPanelColor(QWidget* w, QPalette::ColorRole role)

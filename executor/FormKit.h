@@ -8,11 +8,13 @@
 #include <QPalette>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QAction;
 class QFont;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -70,5 +72,12 @@ QFrame* MakePanel(QWidget* parent, const char* name, QFrame::Shadow shadow = QFr
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& r);
 // A label at its designed place, as wide as its caption.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top);
+// A one-line edit at its designed place, with no length limit.
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& r);
+// The texts of a list's rows, in order.
+QStringList ListItems(const QListWidget* list);
+// The selected row of a single-selection list, or -1 when no row is
+// selected (the current row may be left without its selection).
+int SelectedRow(const QListWidget* list);
 // Paints a panel's background in one of the application palette's colours.
 void SetPanelColor(QWidget* w, QPalette::ColorRole role);

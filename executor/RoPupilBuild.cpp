@@ -68,6 +68,9 @@ void TfrmRoPupil::BuildComponents()
 
     BuildFieldPanels(client_);
     BuildConditionPanels(client_);
+    BuildProcPanel(client_);
+    BuildCommentPanel(client_);
+    BuildComMenu();
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

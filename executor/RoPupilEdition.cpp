@@ -47,6 +47,7 @@ void RoPupilEdition::StartTask(TfrmRoPupil& form)
     form.DrawField();
     form.DrawScene();
     form.NewAlgorithm();
+    form.ListBoxProc->clear();
     form.StartJumpWalls();
     QCoreApplication::processEvents();
 }

@@ -23,6 +23,9 @@ public:
     // follows the screen's work area.
     virtual int ClientHeight() const { return FormClientHeight; }
 
+    // Top of the procedure panel in the client area, as designed.
+    virtual int ProcPanelTop() const { return 128; }
+
     // ---- Creation, in this order, while the window is constructed.
     // The fourth and fifth items of the main menu, after the three stage
     // items (TfrmRoPupil::AddMainMenuItem makes an owner-drawn one).

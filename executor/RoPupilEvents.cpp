@@ -75,6 +75,9 @@ bool TfrmRoPupil::eventFilter(QObject* watched, QEvent* e)
                 PanelWhile->hide();
         }
     }
+    // The controls' own handling, after the form has seen the key.
+    if (ProcPanelEvent(watched, e) || ComMenuEvent(watched, e))
+        return true;
     return QMainWindow::eventFilter(watched, e);
 }
 
@@ -89,8 +92,8 @@ void TfrmRoPupil::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         {Qt::Key_F2, PPButtonStep, &TfrmRoPupil::PPButtonStepClick},
         {Qt::Key_F3, PPButtonJump, &TfrmRoPupil::PPButtonJumpClick},
         {Qt::Key_F4, PPButtonTurn, &TfrmRoPupil::PPButtonTurnClick},
-        {Qt::Key_F5, PPButtonProc, nullptr},
-        {Qt::Key_F6, PPButtonDoProc, nullptr},
+        {Qt::Key_F5, PPButtonProc, &TfrmRoPupil::PPButtonProcClick},
+        {Qt::Key_F6, PPButtonDoProc, &TfrmRoPupil::PPButtonDoProcClick},
         {Qt::Key_F7, PPButtonIf, &TfrmRoPupil::PPButtonIfClick},
         {Qt::Key_F8, PPButtonWhile, &TfrmRoPupil::PPButtonWhileClick},
     };
@@ -102,6 +105,8 @@ void TfrmRoPupil::FormKeyDown(int key, Qt::KeyboardModifiers shift)
         }
     }
     if (key == Qt::Key_Escape) {
+        if (PanelProc->isVisible())
+            CloseProcPanel();
         PanelIf->hide();
         PanelWhile->hide();
     }

@@ -38,9 +38,12 @@ void TfrmRoPupil::BuildStageTable()
 void TfrmRoPupil::EnterStage(Stage stage)
 {
     stages_.Enter(stage);
-    // A condition panel chosen in one stage must not edit the list in another.
+    // A panel opened in one stage must not edit the list in another; the
+    // stage's rows have already set the procedure buttons.
     PanelIf->hide();
     PanelWhile->hide();
+    PanelProc->hide();
+    ShowCommentPanel(false);
 }
 
 // The stage routines and handlers are the edition's; the form's own

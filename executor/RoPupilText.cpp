@@ -1,6 +1,7 @@
 #include "RoPupilUnit.h"
 
 #include "AlgorithmText.h"
+#include "FormKit.h"
 #include "Statistics.h"
 
 #include <QFrame>
@@ -15,6 +16,11 @@ QStringList TfrmRoPupil::AlgorithmLines() const
     for (int i = 0; i < lstCom->count(); ++i)
         lines << lstCom->item(i)->text();
     return lines;
+}
+
+int TfrmRoPupil::CurrentLine() const
+{
+    return SelectedRow(lstCom);
 }
 
 void TfrmRoPupil::SetTopIndex(int top)
@@ -46,19 +52,28 @@ void TfrmRoPupil::UpdateStatist()
     ListStatist->addItems(lines);
 }
 
+void TfrmRoPupil::PutLines(const LineInsert& insert)
+{
+    if (insert.IsEmpty() || insert.At > lstCom->count())
+        return;
+    lstCom->insertItems(insert.At, insert.Lines);
+    if (insert.Select >= 0)
+        lstCom->setCurrentRow(insert.Select);
+    if (insert.Scroll)
+        SetTopIndex(insert.Top);
+}
+
 void TfrmRoPupil::ApplyInsert(const LineInsert& insert)
 {
     if (insert.IsEmpty())
         return;
-    lstCom->insertItems(insert.At, insert.Lines);
-    lstCom->setCurrentRow(insert.Select);
-    SetTopIndex(insert.Top);
+    PutLines(insert);
     UpdateStatist();
 }
 
 void TfrmRoPupil::InsertCommand(const QString& word)
 {
-    ApplyInsert(CommandInsert(AlgorithmLines(), lstCom->currentRow(), word, model_.HalfVisibleLines));
+    ApplyInsert(CommandInsert(AlgorithmLines(), CurrentLine(), word, model_.HalfVisibleLines));
 }
 
 void TfrmRoPupil::PPButtonStepClick() { InsertCommand(kStep); }
@@ -84,14 +99,14 @@ void TfrmRoPupil::PPButtonWhileClick()
 void TfrmRoPupil::InsertBranch(const QString& header)
 {
     PanelIf->hide();
-    ApplyInsert(BranchInsert(AlgorithmLines(), lstCom->currentRow(), header, model_.HalfVisibleLines));
+    ApplyInsert(BranchInsert(AlgorithmLines(), CurrentLine(), header, model_.HalfVisibleLines));
     PPButtonIf->setFocus();
 }
 
 void TfrmRoPupil::InsertLoop(const QString& header)
 {
     PanelWhile->hide();
-    ApplyInsert(LoopInsert(AlgorithmLines(), lstCom->currentRow(), header, model_.HalfVisibleLines));
+    ApplyInsert(LoopInsert(AlgorithmLines(), CurrentLine(), header, model_.HalfVisibleLines));
     PPButtonWhile->setFocus();
 }
 

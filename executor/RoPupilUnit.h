@@ -6,7 +6,9 @@
 // RoPupilLayout.cpp lays them out and places the window, RoPupilStages.cpp
 // holds the stage table and handlers, RoPupilText.cpp the algorithm text,
 // inserts and statistics, RoPupilRuns.cpp the runs and jumping walls,
-// RoPupilEvents.cpp hints, keys, clicks and closing.
+// RoPupilEvents.cpp hints, keys, clicks and closing, RoPupilProcedures.cpp
+// the procedure panel, RoPupilContextMenu.cpp the algorithm list's context
+// menu, its deletions, the comment panel and the Del key.
 
 #include "AlgorithmText.h"
 #include "FieldImage.h"
@@ -24,7 +26,9 @@
 class QAction;
 class QFrame;
 class QLabel;
+class QLineEdit;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 class QStatusBar;
@@ -32,6 +36,8 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class FormRunHost;
+struct LineDeletion;
+struct ProcChoice;
 
 class TfrmRoPupil : public QMainWindow {
     Q_OBJECT
@@ -77,6 +83,9 @@ public:
     void ResetStatist();
     void UpdateStatist();
     QStringList AlgorithmLines() const;
+    // The index of the current line: the selected line of the algorithm
+    // list, or -1 when no line is selected.
+    int CurrentLine() const;
     // The first visible line of the algorithm list; below 0 shows the first line.
     void SetTopIndex(int top);
     int TopIndex() const;
@@ -121,6 +130,31 @@ public:
     void Timer2Timer();
     void Timer3Timer();
 
+    // The procedure panel.
+    void PPButtonProcClick();
+    void PPButtonDoProcClick();
+    void ListBoxProcClick();
+    void EditNewProcKeyPress(QChar key);
+    void ListBoxProcKeyPress(QChar key);
+    // Up and Down; returns whether the key was taken, so the list does not move again.
+    bool ListBoxProcKeyDown(int key, Qt::KeyboardModifiers shift);
+    // Refills the list of names from the algorithm text (after a file is loaded).
+    void RebuildProcList();
+
+    // The algorithm list's context menu, the comment panel and the Del key.
+    void lstComClick();
+    void ComMenuPopup();
+    void N1Click();
+    void N3Click();
+    void N2Click();
+    void N6Click();
+    void N4Click();
+    void N5Click();
+    void N7Click();
+    void EditCommentKeyPress(QChar key);
+    void EditCommentExit();
+    void lstComKeyDown(int key, Qt::KeyboardModifiers shift);
+
     // Components, named as the rest of the code and the tests know them.
     QMenuBar* MainMenu = nullptr;
     QAction* NMainBegin = nullptr;
@@ -157,6 +191,26 @@ public:
     QListWidget* lstCom = nullptr;
     QListWidget* ListStatist = nullptr;
 
+    QFrame* PanelProc = nullptr;
+    QLabel* LabelSelect = nullptr;
+    QListWidget* ListBoxProc = nullptr;
+    QLabel* LabelNewProc1 = nullptr;
+    QLabel* LabelNewProc2 = nullptr;
+    QLineEdit* EditNewProc = nullptr;
+
+    QMenu* ComMenu = nullptr;
+    QAction* N1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* N6 = nullptr;
+    QAction* N4 = nullptr;
+    QAction* N8 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* N7 = nullptr;
+    QFrame* PanelComment = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* EditComment = nullptr;
+
     QFrame* pnl1 = nullptr;
     QFrame* pnlMain = nullptr;
     FieldImage* PaintImage = nullptr;
@@ -185,6 +239,20 @@ private:
     void BuildConditionPanels(QWidget* client);
     void BuildFieldPanels(QWidget* client);
     void BuildStageTable();
+    void BuildProcPanel(QWidget* client);
+    void BuildComMenu();
+    void BuildCommentPanel(QWidget* client);
+    // The keys and clicks of the procedure panel and of the algorithm list
+    // and comment edit; true when the event is taken.
+    bool ProcPanelEvent(QObject* watched, QEvent* e);
+    bool ComMenuEvent(QObject* watched, QEvent* e);
+    void OpenProcPanel(QPushButton* other);
+    void CloseProcPanel();
+    void ShowCommentPanel(bool on);
+    void ApplyProcChoice(const ProcChoice& choice);
+    void ApplyDeletion(const LineDeletion& deletion);
+    // Puts an insert's lines into the list, selects and scrolls; no recount.
+    void PutLines(const LineInsert& insert);
     void ApplyInsert(const LineInsert& insert);
     void InsertCommand(const QString& word);
     void InsertBranch(const QString& header);

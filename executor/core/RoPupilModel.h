@@ -53,6 +53,10 @@ struct RoPupilModel {
     int32_t TurnDelay = 0, BumpDelay = 0, StepDelay = 0;
     uint8_t StopFlag = 0;
 
+    // 1 while the next click report of the procedure names list comes from
+    // a move made with the Up or Down key and must not choose a name.
+    uint8_t SkipProcListClick = 0;
+
     // Ends the title line of every new algorithm; nothing changes it.
     int32_t AlgorithmNumber = 0;
 
