@@ -207,9 +207,9 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int
     return l;
 }
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& r)
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& r, const QString& text)
 {
-    auto* e = new QLineEdit(parent);
+    auto* e = new QLineEdit(text, parent);
     e->setObjectName(QString::fromLatin1(name));
     e->setGeometry(r);
     return e;

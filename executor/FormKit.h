@@ -72,8 +72,8 @@ QFrame* MakePanel(QWidget* parent, const char* name, QFrame::Shadow shadow = QFr
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& r);
 // A label at its designed place, as wide as its caption.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, int left, int top);
-// A one-line edit at its designed place, with no length limit.
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& r);
+// A one-line edit at its designed place holding `text`, with no length limit.
+QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& r, const QString& text = QString());
 // The texts of a list's rows, in order.
 QStringList ListItems(const QListWidget* list);
 // The selected row of a single-selection list, or -1 when no row is

@@ -24,6 +24,8 @@ public:
 
     int LeftFacingPictureDy() const override { return 2; }
     int ClientHeight() const override;
+    // Where this program's window has the procedure panel.
+    int ProcPanelTop() const override { return 136; }
 
     void BuildMainMenuItems(TfrmRoPupil& form) override;
     void BuildComponents(TfrmRoPupil& form) override;

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
+#include <QListWidget>
 #include <QToolButton>
 
 void FixedTaskEdition::FormCreate(TfrmRoPupil& form)
@@ -83,6 +84,7 @@ bool FixedTaskEdition::SetUpTask(TfrmRoPupil& form)
     form.DrawField();
     form.DrawScene();
     form.NewAlgorithm();
+    form.ListBoxProc->clear();
     form.StartJumpWalls();
     QCoreApplication::processEvents();
     return true;

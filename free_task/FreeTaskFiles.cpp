@@ -86,5 +86,6 @@ void FreeTaskEdition::N11Click()
     list->addItems(lines);
     list->setCurrentRow(lines.size() >= 5 ? 4 : -1);
     form_->NMainDebug->setEnabled(true);
+    form_->RebuildProcList();
     form_->UpdateStatist();
 }

@@ -18,14 +18,6 @@
 
 namespace {
 
-QLineEdit* MakeEdit(QWidget* parent, const char* name, const QRect& r)
-{
-    auto* e = new QLineEdit(QStringLiteral("0"), parent);
-    e->setObjectName(QString::fromLatin1(name));
-    e->setGeometry(r);
-    return e;
-}
-
 UpDown* MakeUpDown(QWidget* parent, const char* name, QLineEdit* associate, const QRect& r)
 {
     auto* u = new UpDown(associate, parent);
@@ -86,10 +78,10 @@ void FreeTaskEdition::BuildPointsPanel(QWidget* client)
     QWidget* p = PanelPoints;
     CheckBoxA = MakeCheckBox(p, "CheckBoxA", QStringLiteral("т.А"), QRect(8, 8, 41, 17), true);
     Label3 = MakeLabel(p, "Label3", QStringLiteral("X="), 56, 8);
-    EditAX = MakeEdit(p, "EditAX", QRect(80, 6, 25, 21));
+    EditAX = MakeEdit(p, "EditAX", QRect(80, 6, 25, 21), QStringLiteral("0"));
     UpDownAX = MakeUpDown(p, "UpDownAX", EditAX, QRect(105, 6, 16, 21));
     Label4 = MakeLabel(p, "Label4", QStringLiteral("Y="), 136, 8);
-    EditAY = MakeEdit(p, "EditAY", QRect(160, 6, 25, 21));
+    EditAY = MakeEdit(p, "EditAY", QRect(160, 6, 25, 21), QStringLiteral("0"));
     UpDownAY = MakeUpDown(p, "UpDownAY", EditAY, QRect(185, 6, 16, 21));
     Label8 = MakeLabel(p, "Label8", QStringLiteral("Направление="), 216, 8);
 
@@ -106,10 +98,10 @@ void FreeTaskEdition::BuildPointsPanel(QWidget* client)
 
     CheckBoxB = MakeCheckBox(p, "CheckBoxB", QStringLiteral("т.Б"), QRect(432, 8, 41, 17), false);
     Label6 = MakeLabel(p, "Label6", QStringLiteral("X="), 488, 8);
-    EditBX = MakeEdit(p, "EditBX", QRect(512, 6, 25, 21));
+    EditBX = MakeEdit(p, "EditBX", QRect(512, 6, 25, 21), QStringLiteral("0"));
     UpDownBX = MakeUpDown(p, "UpDownBX", EditBX, QRect(537, 6, 16, 21));
     Label7 = MakeLabel(p, "Label7", QStringLiteral("Y="), 568, 8);
-    EditBY = MakeEdit(p, "EditBY", QRect(592, 6, 25, 21));
+    EditBY = MakeEdit(p, "EditBY", QRect(592, 6, 25, 21), QStringLiteral("0"));
     UpDownBY = MakeUpDown(p, "UpDownBY", EditBY, QRect(617, 6, 16, 21));
 
     QWidget::setTabOrder(EditAX, EditAY);

@@ -383,3 +383,22 @@ TEST(FixedTaskWindow, FaultyTaskTextsShowTheirBoxAndLeaveDevelopmentOpen)
 }
 
 } // namespace
+
+TEST(FixedTaskWindow, ProcedurePanelAndContextMenuOfThisProgram)
+{
+    Window w = MakeWindow();
+    TfrmRoPupil& f = w.f();
+    EXPECT_EQ(f.PanelProc->geometry(), QRect(8, 136, 265, 169));
+    EXPECT_EQ(f.ComMenu->actions().last(), f.N7);  // no file items
+    // "Начать" and "Удалить тело алгоритма " both empty the names.
+    f.ListBoxProc->addItem("Квадрат");
+    f.NMainBeginClick();
+    EXPECT_EQ(f.ListBoxProc->count(), 0);
+    f.NMainWorkClick();
+    f.ListBoxProc->addItem("Квадрат");
+    f.lstCom->addItem("ПРОЦЕДУРА Квадрат");
+    f.N4->trigger();
+    EXPECT_EQ(f.ListBoxProc->count(), 0);
+    EXPECT_EQ(f.lstCom->count(), 5);
+    EXPECT_EQ(f.CurrentLine(), 4);
+}

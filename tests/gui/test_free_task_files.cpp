@@ -144,6 +144,7 @@ TEST_F(AlgorithmFilesTest, LoadReplacesTheTextAndRecounts)
     EXPECT_EQ(form.lstCom->currentRow(), 4);
     EXPECT_TRUE(form.NMainDebug->isEnabled());
     EXPECT_EQ(Items(form.ListStatist), UpdateStatistLines(text));
+    EXPECT_EQ(Items(form.ListBoxProc), QStringList{"Квадрат"});
 
     // The open dialog offers the name chosen last.
     WriteAll(Path("three.txt"), "a\r\nb\rc");

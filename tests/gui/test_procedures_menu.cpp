@@ -298,6 +298,25 @@ TEST_P(Editing, CommentsAndPanelsThatAStageChangeCloses)
     EXPECT_FALSE(form->ComMenu->isVisible());
 }
 
+TEST_P(Editing, WithoutACurrentLineNothingIsEditedButANewNameIsDescribed)
+{
+    const QStringList loaded = {Q("НАЧ"), Q("    ШАГ")};
+    form->lstCom->clear();
+    form->lstCom->addItems(loaded);
+    form->lstCom->setCurrentRow(-1);
+    QTest::keyClick(form->lstCom, Qt::Key_Delete);
+    for (QAction* item : {form->N1, form->N3, form->N2, form->N6, form->N5, form->N7})
+        Choose(item);
+    EXPECT_EQ(Items(form->lstCom), loaded);
+    EXPECT_FALSE(form->PanelComment->isVisible());
+
+    Press(*form, Qt::Key_F6);
+    TypeName(Q("Круг"));
+    EXPECT_EQ(Items(form->lstCom), loaded + QStringList({Q("ПРОЦЕДУРА Круг"), Q("КОНЕЦ ПРОЦЕДУРЫ")}));
+    EXPECT_FALSE(form->PanelProc->isVisible());
+    EXPECT_EQ(form->CurrentLine(), -1);
+}
+
 TEST_P(Editing, TheMenuEndsWhereTheEditionSays)
 {
     const QList<QAction*> items = form->ComMenu->actions();
