@@ -43,6 +43,9 @@ DockablePanel::DockablePanel(QWidget* home, const char* name, const QString& tit
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(title);
     setAutoFillBackground(true);
+    // Its own font, so that the panel looks the same in its tool window as in
+    // the window it came from.
+    setFont(home->font());
 }
 
 DockablePanel::~DockablePanel()
