@@ -5,6 +5,7 @@
 #include "DockablePanel.h"
 #include "FieldRenderer.h"
 #include "FixedTaskEdition.h"
+#include "FixedTaskLayout.h"
 #include "FormKit.h"
 #include "FreeTaskEdition.h"
 #include "RoPupilUnit.h"
@@ -89,41 +90,30 @@ void Click(QWidget* w, const QPoint& at)
 
 TEST(FixedTaskWindow, LaysItselfOutAsDesigned)
 {
-    struct Row {
-        int screen;
-        QRect strip, command, list, field;
-        int cell, lstTsk, statisticsTop;
-        QPoint pattern, solution;
-    };
-    const Row rows[] = {
-        {1024, {10, 31, 1001, 49}, {10, 90, 121, 300}, {141, 90, 300, 560}, {451, 90, 560, 560}, 43, 871, 521,
-         {758, 31}, {551, 31}},
-        {800, {8, 30, 825, 49}, {8, 87, 121, 300}, {137, 87, 240, 448}, {385, 87, 448, 448}, 34, 697, 406,
-         {580, 30}, {485, 30}},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.screen);
-        Window w = MakeWindow(r.screen);
+    // The figures themselves are the layout unit's (test_fixed_task_layout); here the window applies them.
+    for (int screen : {1024, 800}) {
+        SCOPED_TRACE(screen);
+        Window w = MakeWindow(screen);
         TfrmRoPupil& f = w.f();
-        EXPECT_EQ(w.edition->pnlTskNew->geometry(), r.strip);
-        EXPECT_EQ(f.PPPanelSystCom->geometry(), r.command);
-        EXPECT_EQ(f.lstCom->geometry(), r.list);
-        EXPECT_EQ(f.pnl1->geometry(), r.field);
-        EXPECT_EQ(f.Model().CellSize, r.cell);
-        EXPECT_EQ(f.Model().FieldSize, 12);
-        EXPECT_EQ(f.PaintImage->width(), 2 * f.Model().Margin + 12 * r.cell);
-        EXPECT_EQ(w.edition->lstTsk->geometry(), QRect(120, 8, r.lstTsk, 33));
-        EXPECT_EQ(f.ListStatist->y(), r.statisticsTop);
-        EXPECT_EQ(w.edition->pnlPattern->pos(), r.pattern);
-        EXPECT_EQ(w.edition->pnlDec->pos(), r.solution);
-        EXPECT_EQ(f.PanelX->width(), f.pnlMain->width() + 2 * f.Model().Margin);
+        const FixedTaskLayout l = ComputeFixedTaskLayout(screen);
+        const int m = l.Form.Margin, c = f.Model().CellSize, half = f.Model().HalfCell;
+        EXPECT_EQ(w.edition->pnlTskNew->geometry(), l.pnlTskNew);
+        EXPECT_EQ(f.PPPanelSystCom->geometry(), l.Form.PPPanelSystCom);
+        EXPECT_EQ(f.lstCom->geometry(), l.Form.lstCom);
+        EXPECT_EQ(f.pnl1->geometry(), l.Form.pnl1);
+        EXPECT_EQ(f.ListStatist->geometry(), l.Form.ListStatist);
+        EXPECT_EQ(w.edition->lstTsk->geometry(), QRect(120, 8, l.lstTskWidth, 33));
+        EXPECT_EQ(w.edition->pnlPattern->pos(), l.pnlPattern);
+        EXPECT_EQ(w.edition->pnlDec->pos(), l.pnlDec);
+        EXPECT_EQ(c, screen == 1024 ? 43 : 34);
+        EXPECT_EQ(f.PaintImage->width(), 2 * m + 12 * c);
+        EXPECT_EQ(f.PanelX->width(), f.pnlMain->width() + 2 * m);
         // Exactly twelve numbers a side, made in their final places.
         ASSERT_EQ(f.AxisLabelsX.size(), 12);
         ASSERT_EQ(f.AxisLabelsY.size(), 12);
-        const int m = f.Model().Margin, half = f.Model().HalfCell;
         EXPECT_EQ(f.AxisLabelsX[11]->text(), "11");
-        EXPECT_EQ(f.AxisLabelsX[11]->x(), 2 * m + half + 11 * r.cell);
-        EXPECT_EQ(f.AxisLabelsY[11]->y(), 2 * m + half + 11 * r.cell);
+        EXPECT_EQ(f.AxisLabelsX[11]->x(), 2 * m + half + 11 * c);
+        EXPECT_EQ(f.AxisLabelsY[11]->y(), 2 * m + half + 11 * c);
         EXPECT_EQ(f.height() - f.MainMenu->sizeHint().height(), 685);
     }
     Window w = MakeWindow();
