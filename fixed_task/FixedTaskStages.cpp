@@ -14,7 +14,6 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QListWidget>
 #include <QToolButton>
 
 void FixedTaskEdition::FormCreate(TfrmRoPupil& form)
