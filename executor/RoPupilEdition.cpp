@@ -44,6 +44,11 @@ void RoPupilEdition::InitialReset(TfrmRoPupil& form)
 void RoPupilEdition::StartTask(TfrmRoPupil& form)
 {
     form.Model().ResetPoints();
+    PutTaskOnField(form);
+}
+
+void RoPupilEdition::PutTaskOnField(TfrmRoPupil& form)
+{
     form.DrawField();
     form.DrawScene();
     form.NewAlgorithm();

@@ -61,4 +61,10 @@ public:
 
     // A click on the window's free background.
     virtual void FormClick(TfrmRoPupil&) {}
+
+protected:
+    // The task set-up once the task is in the model: the field and the scene
+    // drawn, the skeleton written, the procedure names emptied, the jumping
+    // walls started, the window repainted.
+    static void PutTaskOnField(TfrmRoPupil& form);
 };

@@ -37,12 +37,16 @@ private:
 
 } // namespace
 
-DockablePanel::DockablePanel(QWidget* home, const char* name, const QString& title)
+DockablePanel::DockablePanel(QWidget* home, const char* name, const QString& title, const QSize& size)
     : QFrame(home), home_(home)
 {
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(title);
     setAutoFillBackground(true);
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    resize(size);
+    hide();
     // Its own font, so that the panel looks the same in its tool window as in
     // the window it came from.
     setFont(home->font());

@@ -15,8 +15,9 @@ class DockablePanel : public QFrame {
     Q_OBJECT
 public:
     // home: the widget the panel stands in until it is dragged off; title: the
-    // caption of its floating window.
-    DockablePanel(QWidget* home, const char* name, const QString& title);
+    // caption of its floating window. The panel starts hidden, raised, with a
+    // single border.
+    DockablePanel(QWidget* home, const char* name, const QString& title, const QSize& size);
     ~DockablePanel() override;
 
     // Shown in place, or floating with its window open.

@@ -98,10 +98,8 @@ void FixedTaskEdition::BuildTaskStrip(TfrmRoPupil& form)
 
 void FixedTaskEdition::BuildPatternPanel(TfrmRoPupil& form)
 {
-    pnlPattern = new DockablePanel(form.ClientArea(), "pnlPattern", QStringLiteral("Образец"));
-    pnlPattern->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    pnlPattern->setLineWidth(2);
-    pnlPattern->resize(PatternPanelWidth, PatternPanelHeight);
+    pnlPattern = new DockablePanel(form.ClientArea(), "pnlPattern", QStringLiteral("Образец"),
+                                   QSize(PatternPanelWidth, PatternPanelHeight));
     SetHint(pnlPattern, QStringLiteral("Перетащите в удобное место или закройте | Панель \"Образец\" можно снова "
                                        "открыть, щелкнув кнопку <Образец> в верхнем меню"));
     lblPattern = MakeLabel(pnlPattern, "lblPattern", QStringLiteral("Образец:"), 16, 4);
@@ -110,15 +108,12 @@ void FixedTaskEdition::BuildPatternPanel(TfrmRoPupil& form)
     imagePattern->setGeometry(8, 27, 254, 254);
     imagePattern->setPixmap(QPixmap(QStringLiteral(":/fixed/pattern.png")));
     SetHint(imagePattern, QStringLiteral("Перетащите в удобное место или закройте "));
-    pnlPattern->hide();
 }
 
 void FixedTaskEdition::BuildSolutionPanel(TfrmRoPupil& form)
 {
-    pnlDec = new DockablePanel(form.ClientArea(), "pnlDec", QStringLiteral("Верное решение"));
-    pnlDec->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    pnlDec->setLineWidth(2);
-    pnlDec->resize(SolutionPanelWidth, SolutionPanelHeight);
+    pnlDec = new DockablePanel(form.ClientArea(), "pnlDec", QStringLiteral("Верное решение"),
+                               QSize(SolutionPanelWidth, SolutionPanelHeight));
     SetHint(pnlDec, QStringLiteral("Перетащите в удобное место или закройте | Панель \"Верное решение\" можно "
                                    "снова открыть, щелкнув по пиктограмме <Ключ>"));
     lblDec = MakeLabel(pnlDec, "lblDec", QStringLiteral("Верное решение:"), 8, 8);
@@ -129,7 +124,6 @@ void FixedTaskEdition::BuildSolutionPanel(TfrmRoPupil& form)
     ListStatistDec = MakeList(pnlDec, "ListStatistDec", 13);
     ListStatistDec->setGeometry(312, 464, 121, 129);
     ListStatistDec->addItems(CorrectSolutionStatistics());
-    pnlDec->hide();
 }
 
 void FixedTaskEdition::AddStageRows(TfrmRoPupil&, StageTable& stages)

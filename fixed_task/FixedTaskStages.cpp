@@ -11,7 +11,6 @@
 #include "StrToInt.h"
 #include "TaskReader.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
@@ -80,12 +79,7 @@ bool FixedTaskEdition::SetUpTask(TfrmRoPupil& form)
         NMainPattern->setVisible(false);
         pnlPattern->SetShown(false);
     }
-    form.DrawField();
-    form.DrawScene();
-    form.NewAlgorithm();
-    form.ListBoxProc->clear();
-    form.StartJumpWalls();
-    QCoreApplication::processEvents();
+    PutTaskOnField(form);
     return true;
 }
 
