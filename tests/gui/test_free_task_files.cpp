@@ -3,10 +3,15 @@
 #include "FileDialogs.h"
 #include "FormKit.h"
 #include "FreeTaskEdition.h"
+#include "PointsPanel.h"
 #include "RoPupilUnit.h"
 #include "Statistics.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
 #include <QFile>
 #include <QFileDialog>
 #include <QListWidget>
@@ -101,6 +106,53 @@ TEST_F(AlgorithmFilesTest, DialogsAsDesigned)
     }
 }
 
+TEST_F(AlgorithmFilesTest, TheContextMenuEndsWithTheFileItems)
+{
+    const QList<QAction*> items = form.ComMenu->actions();
+    ASSERT_GE(items.size(), 3);
+    EXPECT_EQ(items.mid(items.size() - 3), (QList<QAction*>{ed.N9, ed.N10, ed.N11}));
+    EXPECT_TRUE(ed.N9->isSeparator());
+    EXPECT_FALSE(ed.N9->isVisible());
+    EXPECT_EQ(ed.N10->text(), "Сохранить алгоритм в файле");
+    EXPECT_EQ(ed.N11->text(), "Загрузить алгоритм из файла");
+    form.lstCom->setCurrentRow(-1);   // whatever the line, the file items stay enabled
+    form.ComMenuPopup();
+    EXPECT_TRUE(ed.N10->isEnabled() && ed.N11->isEnabled());
+
+    answer = Path("menu.txt");
+    ed.N10->trigger();
+    EXPECT_EQ(ReadAll(answer), FormatAlgorithmText(Items(form.lstCom)));
+}
+
+TEST_F(AlgorithmFilesTest, APupilSetsTheFieldSavesStartsAnewLoadsAndRuns)
+{
+    ed.N1515->trigger();
+    ed.NMainPoints->trigger();
+    ed.EditAX->setText("3");
+    ed.EditAY->setText("5");
+    ed.ComboBoxTo->setCurrentIndex(3);   // "вниз"
+    ed.CheckBoxB->setChecked(true);
+    ed.EditBX->setText("11");
+    ed.EditBY->setText("11");
+    ed.NMainPoints->trigger();
+    form.PPButtonWhileClick();
+    form.ButtonWhileNotClick();
+    form.PPButtonStepClick();
+    const QStringList algorithm = Items(form.lstCom);
+
+    answer = Path("walk.txt");
+    ed.N10->trigger();
+    form.N4->trigger();   // "Удалить тело алгоритма "
+    EXPECT_EQ(form.lstCom->count(), 5);
+    ed.N11->trigger();
+    EXPECT_EQ(Items(form.lstCom), algorithm);
+    form.NMainDebug->trigger();
+    form.FixToolButtonResultClick();
+    const RoPupilModel& m = form.Model();
+    EXPECT_EQ((std::vector<int>{m.ExecX, m.ExecY, m.ExecDir}), (std::vector<int>{3, 14, 270}));
+    EXPECT_TRUE(messages.empty());
+}
+
 TEST_F(AlgorithmFilesTest, SaveWritesTheTextAndChangesNothing)
 {
     ed.SaveDialog1->setDirectory(dir.path());
@@ -187,6 +239,13 @@ TEST_F(AlgorithmFilesTest, AnyFileLoadsAndRunsAsItStands)
     WriteAll(Path("binary.bin"), binary);
     Load(Path("binary.bin"));
     EXPECT_EQ(form.lstCom->count(), ParseAlgorithmText(binary).size());
+    // Deletions over it end as they end over any text.
+    for (QAction* item : {form.N1, form.N3, form.N2, form.N6}) {
+        form.ComMenuPopup();
+        if (item->isEnabled())
+            item->trigger();
+    }
+    messages.clear();
 
     QStringList text = NewAlgorithmLines(0, false);
     text.insert(4, QString(10 * 1024 * 1024, QChar(0x0428)));   // "ШШШ..."
