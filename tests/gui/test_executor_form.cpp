@@ -1,6 +1,5 @@
+#include "EditionForm.h"
 #include "FormKit.h"
-#include "FreeTaskEdition.h"
-#include "RoPupilUnit.h"
 
 #include <QAction>
 #include <QLabel>
@@ -17,9 +16,6 @@
 
 namespace {
 
-// The shared window's tests run with the free-task edition and with the
-// edition that adds nothing, which every later edition builds on.
-enum class Edition { FreeTask, Minimal };
 Edition gEdition = Edition::FreeTask;
 
 class ExecutorForm : public ::testing::TestWithParam<Edition> {
@@ -28,22 +24,11 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(Editions, ExecutorForm, ::testing::Values(Edition::FreeTask, Edition::Minimal),
-                         [](const ::testing::TestParamInfo<Edition>& info) {
-                             return info.param == Edition::FreeTask ? "FreeTask" : "Minimal";
-                         });
-
-void PrintTo(Edition e, std::ostream* os) { *os << (e == Edition::FreeTask ? "free task" : "minimal"); }
+                         [](const ::testing::TestParamInfo<Edition>& info) { return EditionName(info.param); });
 
 std::unique_ptr<TfrmRoPupil> MakeForm(int screenWidth = 1024)
 {
-    std::unique_ptr<RoPupilEdition> edition;
-    if (gEdition == Edition::FreeTask)
-        edition = std::make_unique<FreeTaskEdition>();
-    else
-        edition = std::make_unique<RoPupilEdition>();
-    auto form = std::make_unique<TfrmRoPupil>(std::move(edition), screenWidth);
-    form->show();
-    return form;
+    return MakeEditionForm(gEdition, screenWidth);
 }
 
 int Depth(const QString& line)
@@ -52,23 +37,6 @@ int Depth(const QString& line)
     while (n < line.size() && line[n].unicode() <= 32)
         ++n;
     return n;
-}
-
-QStringList Items(QListWidget* list)
-{
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text();
-    return out;
-}
-
-// Keys go where a pupil's keys go: to the control that has the focus.
-void Press(TfrmRoPupil& form, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
-{
-    QWidget* target = QApplication::focusWidget();
-    if (!target || target->window() != &form)
-        target = form.lstCom;
-    QTest::keyClick(target, key, mods);
 }
 
 // An edition's own item that a window lacks matches any expected state.
