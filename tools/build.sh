@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds both programs, and then either starts one
 # ("run": TIMPA_FREE, or "run timpa_1" for TIMPA_1) or runs every test of both
-# ("test"). Safe to run again: installs nothing that is there.
+# ("test"). "sanitized-test" runs every test once more, built with the address
+# and undefined-behaviour sanitizers in a folder of its own (build-asan), so
+# that a bad read or write fails the test that makes it.
+# Safe to run again: installs nothing that is there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,8 +22,22 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j"$(nproc)"
+build=build
+flags=()
+case "$what" in
+    run|test) ;;
+    sanitized-test)
+        build=build-asan
+        flags=(-DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined")
+        # A report ends the test with its stack; leaks count as failures too.
+        export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+        export UBSAN_OPTIONS=print_stacktrace=1
+        ;;
+    *) echo "usage: tools/build.sh [run [timpa_free|timpa_1]|test|sanitized-test]" >&2; exit 2 ;;
+esac
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${flags[@]}" >/dev/null
+cmake --build "$build" -j"$(nproc)"
 
 case "$what" in
     run)
@@ -29,6 +46,5 @@ case "$what" in
             timpa_free|timpa_1) exec "./build/$program" ;;
             *) echo "usage: tools/build.sh run [timpa_free|timpa_1]" >&2; exit 2 ;;
         esac ;;
-    test) cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
-    *)    echo "usage: tools/build.sh [run [timpa_free|timpa_1]|test]" >&2; exit 2 ;;
+    *) cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" ;;
 esac

@@ -6,8 +6,19 @@
 #include "RecordingRunHost.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
+
+// The main thread's stack as this process may grow it (8 MB when unlimited
+// or unknown, the usual default).
+long MainStackBytes()
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_STACK, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return 8L * 1024 * 1024;
+    return long(limit.rlim_cur);
+}
 
 QStringList Skeleton(const QStringList& body, const QStringList& after = {})
 {
@@ -482,7 +493,10 @@ TEST_F(Interpreter, EndlessRecursionEndsAtTheBoundWithinASmallStack)
     EXPECT_EQ(After(host, "ERR"), Repeat("PM", LineInterpreter::DefaultMaxNesting + 1) + " EWM");
     const long used = long(&top - host.lowestStack);
     RecordProperty("StackBytesAtBound", std::to_string(used));
-    EXPECT_LT(used, 3L * 1024 * 1024) << "stack used at the bound";
+    // The message box shown at the deepest level and the window's own calls
+    // beneath the run need the other half. Instrumented builds spend about
+    // three times as much per level, so the bound is judged on this build.
+    EXPECT_LT(used, MainStackBytes() / 2) << "stack used at the bound";
 }
 
 TEST_F(Interpreter, NestingBoundCountsStructuresAndCallsAlike)
