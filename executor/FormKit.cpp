@@ -87,17 +87,20 @@ MessageSink SetMessageSink(MessageSink sink)
 void MessageBeep() { QApplication::beep(); }
 
 namespace {
-// Ends a local event loop when the watched window closes or hides.
+// Ends a local event loop when the watched window is closed or hidden. A
+// minimised window is hidden by the window system but stays visible to the
+// program: its modal run goes on, and restoring it brings it back as it was.
 class ModalWatcher : public QObject {
 public:
-    ModalWatcher(QWidget* w, QEventLoop* loop) : QObject(w), loop_(loop) {}
+    ModalWatcher(QWidget* w, QEventLoop* loop) : QObject(w), window_(w), loop_(loop) {}
     bool eventFilter(QObject*, QEvent* e) override
     {
-        if (e->type() == QEvent::Hide)
+        if (e->type() == QEvent::Hide && !window_->isVisible())
             loop_->quit();
         return false;
     }
 private:
+    QWidget* window_;
     QEventLoop* loop_;
 };
 } // namespace

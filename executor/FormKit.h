@@ -47,7 +47,8 @@ MessageSink SetMessageSink(MessageSink sink);
 // The default beep of a refused key.
 void MessageBeep();
 
-// Shows a top-level widget modally and returns when it has been closed or hidden.
+// Shows a top-level widget modally and returns when it has been closed or
+// hidden; minimising it does not end its modal run.
 void ShowModal(QWidget* w);
 
 // ---------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
 #include <QKeyEvent>
@@ -184,6 +185,33 @@ TEST_F(Registration, ReadyCaptionsTheExecutorWindowAndDestroysItWhenClosed)
     EXPECT_EQ(dialog->EditNam1->text(), "Иванов");
     EXPECT_TRUE(executor.isNull());
     EXPECT_EQ(forms.frmRoPupil, nullptr);
+    EXPECT_EQ(dialog->result(), int(QDialog::Accepted));
+}
+
+TEST_F(Registration, MinimisingTheExecutorWindowKeepsItOnlyClosingEndsTheWork)
+{
+    QPointer<TfrmRoPupil> executor = new TfrmRoPupil(std::make_unique<FreeTaskEdition>(), 1024);
+    forms.frmRoPupil = executor;
+    dialog->EditNam3->setText("Ракета");
+    bool keptMinimised = false, keptRestored = false;
+    // Each step waits for the window manager's answer to the one before; a
+    // window that has gone cancels the steps still to come.
+    QTimer::singleShot(0, executor, [&] {
+        executor->lstCom->addItem("ШАГ");
+        executor->showMinimized();
+        QTimer::singleShot(20, executor, [&] {
+            keptMinimised = executor->isMinimized();
+            executor->showNormal();
+            QTimer::singleShot(20, executor, [&] {
+                keptRestored = executor->isVisible() && executor->lstCom->count() == 2;
+                executor->close();
+            });
+        });
+    });
+    dialog->ReadyBitBClick();
+    EXPECT_TRUE(keptMinimised);
+    EXPECT_TRUE(keptRestored);
+    EXPECT_TRUE(executor.isNull());
     EXPECT_EQ(dialog->result(), int(QDialog::Accepted));
 }
 
