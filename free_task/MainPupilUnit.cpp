@@ -111,8 +111,13 @@ void TfrmMainPupil::StartBitBClick()
     // The dialog is destroyed whenever it closes.
     forms_.frmRegistrPupil = nullptr;
     delete dialog;
-    if (result == QDialog::Accepted)
+    if (result == QDialog::Accepted) {
+        // The pupil's work is over and the start screen offers nothing more:
+        // the hidden button keeps the focus, so it must not answer Enter or
+        // Space either.
+        StartBitB->setEnabled(false);
         return;
+    }
     setWindowTitle(QStringLiteral("Приглашение"));
     StartBitB->show();
     StartBitB->setFocus();

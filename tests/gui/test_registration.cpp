@@ -221,6 +221,8 @@ TEST(StartScreen, CancelledRegistrationInvitesAgainAndARegisteredOneEndsTheOffer
     TfrmMainPupil start(forms);
     forms.frmMainPupil = &start;
     start.show();
+    start.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&start));
     EXPECT_EQ(start.StatusPanels[2]->text().isEmpty(), false);
 
     QTimer::singleShot(0, [&] {
@@ -234,21 +236,38 @@ TEST(StartScreen, CancelledRegistrationInvitesAgainAndARegisteredOneEndsTheOffer
     EXPECT_TRUE(start.StartBitB->isVisible());
     EXPECT_TRUE(start.StatusPanels[2]->text().isEmpty());
 
+    start.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&start));
     forms.frmRoPupil = new TfrmRoPupil(std::make_unique<FreeTaskEdition>(), 1024);
     QTimer::singleShot(0, [&] {
         TfrmRegistrPupil* dialog = forms.frmRegistrPupil;
-        ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->EditNam1->text().isEmpty());
         dialog->EditNam3->setText("Ракета");
         TfrmRoPupil* executor = forms.frmRoPupil;
         QTimer::singleShot(0, [executor] { executor->close(); });
         dialog->ReadyBitBClick();
     });
-    QTest::mouseClick(start.StartBitB, Qt::LeftButton);
+    QTest::keyClick(start.windowHandle(), Qt::Key_Return);   // the pupil's Enter on " Старт"
     EXPECT_FALSE(start.StartBitB->isVisible());
     EXPECT_EQ(start.windowTitle(), "Приглашение");
     EXPECT_EQ(forms.frmRoPupil, nullptr);
     EXPECT_EQ(forms.frmRegistrPupil, nullptr);
+
+    // The offer is over: no key on the start screen opens a new registration.
+    int reopened = 0;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (forms.frmRegistrPupil) {
+            ++reopened;
+            forms.frmRegistrPupil->close();
+        }
+    });
+    closer.start(5);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space})
+        QTest::keyClick(start.windowHandle(), key);
+    QTest::qWait(20);
+    EXPECT_EQ(reopened, 0);
+    EXPECT_FALSE(start.StartBitB->isVisible());
 }
 
 } // namespace
