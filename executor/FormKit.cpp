@@ -9,9 +9,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
 #include <QWidget>
 
 QString ShortHint(const QString& hint)
@@ -45,12 +48,9 @@ MessageSink& Sink()
     return sink;
 }
 
-void ShowBox(MessageKind kind, const QString& text)
+// The box of a message kind: its caption, its icon, one "OK" button.
+void SetUpBox(QMessageBox& box, MessageKind kind, const QString& text)
 {
-    if (Sink()) {
-        Sink()(kind, text);
-        return;
-    }
     QString caption;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     switch (kind) {
@@ -62,13 +62,107 @@ void ShowBox(MessageKind kind, const QString& text)
     // The texts hold single CR characters as line breaks; the box breaks at LF.
     QString shown = text;
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon, caption, shown, QMessageBox::Ok, QApplication::activeWindow());
+    box.setIcon(icon);
+    box.setWindowTitle(caption);
     box.setTextFormat(Qt::PlainText);
+    box.setText(shown);
+    box.setStandardButtons(QMessageBox::Ok);
+}
+
+void ShowBox(MessageKind kind, const QString& text)
+{
+    if (Sink()) {
+        Sink()(kind, text);
+        return;
+    }
+    QMessageBox box(QApplication::activeWindow());
+    SetUpBox(box, kind, text);
     box.exec();
 }
+
+// While a box holds a run, the pupil's input reaches only the box; every
+// other event still reaches the other windows, a close request among them
+// (a window blocked by a modal box would drop it).
+class InputHold : public QObject {
+public:
+    explicit InputHold(QWidget* box) : box_(box) { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputHold() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (!box_ || !watched->isWidgetType())
+            return false;
+        QWidget* w = static_cast<QWidget*>(watched);
+        if (w->window() == box_)
+            return false;
+        switch (e->type()) {
+        case QEvent::ShortcutOverride:
+            e->accept();   // no shortcut of another window acts
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return true;
+        case QEvent::WindowActivate:
+            // A click on another window gives the box back the keys.
+            if (w->isWindow())
+                QTimer::singleShot(0, box_, [box = box_] {
+                    if (box) {
+                        box->raise();
+                        box->activateWindow();
+                    }
+                });
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QPointer<QWidget> box_;
+};
 } // namespace
 
 void MessageDlgError(const QString& text) { ShowBox(MessageKind::Error, text); }
+
+void MessageDlgHolding(MessageKind kind, const QString& text, QWidget* owner, QPointer<QMessageBox>* shown)
+{
+    if (Sink()) {
+        Sink()(kind, text);
+        return;
+    }
+    // On the heap: should the owner go while the box is open, the box goes with it.
+    QPointer<QMessageBox> box = new QMessageBox(owner);
+    SetUpBox(*box, kind, text);
+    box->setWindowModality(Qt::NonModal);
+    InputHold hold(box);
+    QEventLoop loop;
+    QObject::connect(box, &QDialog::finished, &loop, &QEventLoop::quit);
+    QObject::connect(box, &QObject::destroyed, &loop, &QEventLoop::quit);
+    if (shown)
+        *shown = box;
+    box->show();
+    box->activateWindow();
+    if (box->isVisible())
+        loop.exec();
+    if (shown)
+        *shown = nullptr;
+    delete box;
+}
 void MessageDlgInformation(const QString& text) { ShowBox(MessageKind::Information, text); }
 void ShowMessage(const QString& text) { ShowBox(MessageKind::Plain, text); }
 
@@ -142,34 +236,30 @@ QString ShownRowText(const QString& text)
     return text.size() > kShownRowChars ? text.left(kShownRowChars) : text;
 }
 
-namespace {
-// List rows of a fixed height, as the lists were designed. A row shows only
-// the start of a long line: a loaded file may hold lines of megabytes.
-class FixedRowDelegate : public QStyledItemDelegate {
-public:
-    FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        option->text = ShownRowText(option->text);
-    }
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
-    {
-        QSize s = QStyledItemDelegate::sizeHint(option, index);
-        s.setHeight(height_);
-        return s;
-    }
+void FixedRowDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->text = ShownRowText(option->text);
+}
 
-private:
-    int height_;
-};
-} // namespace
+QSize FixedRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QSize s = QStyledItemDelegate::sizeHint(option, index);
+    s.setHeight(height_);
+    return s;
+}
 
 QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight)
 {
     auto* list = new QListWidget(parent);
+    SetUpList(list, name, new FixedRowDelegate(rowHeight, list));
+    return list;
+}
+
+void SetUpList(QListWidget* list, const char* name, QStyledItemDelegate* rows)
+{
     list->setObjectName(QString::fromLatin1(name));
-    list->setItemDelegate(new FixedRowDelegate(rowHeight, list));
+    list->setItemDelegate(rows);
     list->setUniformItemSizes(true);
     list->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -178,7 +268,6 @@ QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight)
     list->setFrameShadow(QFrame::Plain);
     // Long lines are cut at the right edge, as in a plain list box.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    return list;
 }
 
 QFrame* MakePanel(QWidget* parent, const char* name, QFrame::Shadow shadow)
@@ -187,6 +276,31 @@ QFrame* MakePanel(QWidget* parent, const char* name, QFrame::Shadow shadow)
     f->setObjectName(QString::fromLatin1(name));
     f->setFrameShape(QFrame::Panel);
     f->setFrameShadow(shadow);
+    f->setAutoFillBackground(true);
+    return f;
+}
+
+namespace {
+class TwoBevelPanel : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        qDrawShadePanel(&p, rect(), palette(), false, 1);
+        qDrawShadePanel(&p, rect().adjusted(1, 1, -1, -1), palette(), true, 1);
+    }
+};
+} // namespace
+
+QFrame* MakeTwoBevelPanel(QWidget* parent, const char* name)
+{
+    auto* f = new TwoBevelPanel(parent);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setFrameShape(QFrame::NoFrame);
+    f->setContentsMargins(2, 2, 2, 2);
     f->setAutoFillBackground(true);
     return f;
 }

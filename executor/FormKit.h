@@ -6,14 +6,17 @@
 
 #include <QFrame>
 #include <QPalette>
+#include <QPointer>
 #include <QRect>
 #include <QString>
+#include <QStyledItemDelegate>
 #include <QStringList>
 #include <functional>
 
 class QAction;
 class QFont;
 class QLabel;
+class QMessageBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -34,6 +37,11 @@ enum class MessageKind { Error, Information, Plain, ProgramError };
 void MessageDlgError(const QString& text);
 void MessageDlgInformation(const QString& text);
 void ShowMessage(const QString& text);
+// A box that holds a run of `owner` until it is closed. The pupil can answer
+// only the box, as with the boxes above, but `owner` still hears a close
+// request; *shown names the box while it is open, so that the owner's close
+// can close it too.
+void MessageDlgHolding(MessageKind kind, const QString& text, QWidget* owner, QPointer<QMessageBox>* shown);
 // What a failed conversion or file operation shows when the handler that met
 // it simply stops: an error box captioned with the program's title, the
 // message with a full stop added at its end.
@@ -65,10 +73,26 @@ QFont DesignedFont(const QString& family, int pixelSize = 0, bool bold = false);
 constexpr int kShownRowChars = 1024;
 QString ShownRowText(const QString& text);
 
+// List rows of a fixed height, as the lists were designed. A row shows only
+// the start of a long line: a loaded file may hold lines of megabytes.
+class FixedRowDelegate : public QStyledItemDelegate {
+public:
+    FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+
+private:
+    int height_;
+};
+
 // A list box of one-line rows of a fixed height, cut at the right edge.
 QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight);
+// The same settings for a list made otherwise; the rows are the delegate's.
+void SetUpList(QListWidget* list, const char* name, QStyledItemDelegate* rows);
 // A panel with a bevel (lowered unless told otherwise), filling its background.
 QFrame* MakePanel(QWidget* parent, const char* name, QFrame::Shadow shadow = QFrame::Sunken);
+// A panel with both bevels: the outer raised, the inner lowered.
+QFrame* MakeTwoBevelPanel(QWidget* parent, const char* name);
 // A push button at its designed place; Enter presses it when it has the focus.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& r);
 // A label at its designed place, as wide as its caption.

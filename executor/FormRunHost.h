@@ -21,15 +21,7 @@ public:
         const QListWidgetItem* item = f_.lstCom->item(i);
         return item ? item->text() : QString();
     }
-    void Highlight(int i) override
-    {
-        if (i >= 0 && i < f_.lstCom->count()) {
-            f_.lstCom->setCurrentRow(i);
-            f_.lstCom->scrollToItem(f_.lstCom->item(i));
-        } else {
-            f_.lstCom->setCurrentRow(-1);
-        }
-    }
+    void Highlight(int i) override { f_.lstCom->HighlightLine(i); }
     void DrawField() override { f_.renderer_.DrawField(); }
     void DrawScene() override { f_.renderer_.DrawScene(); }
     void ShowField() override { f_.renderer_.ShowField(); }
@@ -47,8 +39,8 @@ public:
             Delay(0, ms);
     }
     void ProcessMessages() override { QCoreApplication::processEvents(); }
-    void ShowError(const QString& text) override { MessageDlgError(text); }
-    void ShowInformation(const QString& text) override { MessageDlgInformation(text); }
+    void ShowError(const QString& text) override { ShowBox(MessageKind::Error, text); }
+    void ShowInformation(const QString& text) override { ShowBox(MessageKind::Information, text); }
     void Paint() override { f_.repaint(); }
     void DisableWorkMenu() override { f_.DisableWorkMenu(); }
     void EnableWorkMenu() override { f_.EnableWorkMenu(); }
@@ -60,5 +52,15 @@ public:
     }
 
 private:
+    // The pauses before a box let no message through; a close requested
+    // meanwhile is handled now and ends the run without the box. While the
+    // box is open a close request still reaches the window and closes both.
+    void ShowBox(MessageKind kind, const QString& text)
+    {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (!f_.closed_)
+            MessageDlgHolding(kind, text, &f_, &f_.runBox_);
+    }
+
     TfrmRoPupil& f_;
 };

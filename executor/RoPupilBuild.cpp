@@ -22,6 +22,12 @@ const QString kFieldHint = QStringLiteral("Рабочее поле для Тим
 } // namespace
 
 TfrmRoPupil::TfrmRoPupil(std::unique_ptr<RoPupilEdition> edition, int screenWidth, QWidget* parent)
+    : TfrmRoPupil(std::move(edition), screenWidth, QRect(), parent)
+{
+}
+
+TfrmRoPupil::TfrmRoPupil(std::unique_ptr<RoPupilEdition> edition, int screenWidth, const QRect& workArea,
+                         QWidget* parent)
     : QMainWindow(parent),
       edition_(std::move(edition)),
       renderer_(model_, edition_->LeftFacingPictureDy()),
@@ -30,9 +36,11 @@ TfrmRoPupil::TfrmRoPupil(std::unique_ptr<RoPupilEdition> edition, int screenWidt
     setObjectName(QStringLiteral("frmRoPupil"));
     setWindowTitle(QStringLiteral("Исполнитель \"Тимпушка\". Постановка задачи и образец - на бумаге"));
     setFont(DesignedFont(QStringLiteral("MS Sans Serif"), 11));
+    workArea_ = workArea;
     if (screenWidth < 0) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         screenWidth = screen ? screen->geometry().width() : 1024;
+        workArea_ = screen ? screen->availableGeometry() : QRect();
     }
     model_.ScreenWidth = int16_t(screenWidth);
     BuildComponents();
@@ -60,7 +68,7 @@ void TfrmRoPupil::BuildComponents()
     BuildToolBar(client_);
     BuildCommandPanel(client_);
 
-    lstCom = MakeList(client_, "lstCom", lstComItemHeight);
+    lstCom = new AlgorithmList(client_, "lstCom", lstComItemHeight);
     lstCom->setFont(DesignedFont(QStringLiteral("Arial"), 13));
 
     ListStatist = MakeList(client_, "ListStatist", 13);
@@ -240,7 +248,7 @@ void TfrmRoPupil::BuildConditionPanels(QWidget* client)
 
 void TfrmRoPupil::BuildFieldPanels(QWidget* client)
 {
-    pnl1 = MakePanel(client, "pnl1");
+    pnl1 = MakeTwoBevelPanel(client, "pnl1");
     SetHint(pnl1, kFieldHint);
     pnlMain = new QFrame(pnl1);
     pnlMain->setObjectName(QStringLiteral("pnlMain"));

@@ -12,7 +12,11 @@
 void RoPupilEdition::FormCreate(TfrmRoPupil& form)
 {
     RoPupilModel& model = form.Model();
-    form.ApplyFormLayout(ComputeFormLayout(model.ScreenWidth));
+    const int16_t screenWidth = model.ScreenWidth;
+    const WindowFit fit = form.FitToScreen([screenWidth](int16_t m) {
+        return ComputeFormLayoutForMargin(screenWidth, m);
+    });
+    form.ApplyFormLayout(ComputeFormLayoutForMargin(screenWidth, fit.Margin));
     model.FieldBitmap = QImage();
     model.SpriteBack = QImage();
     form.CreateAxisLabelsX();

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStatusBar>
@@ -17,10 +18,40 @@ void TfrmRoPupil::ApplicationEvents1Hint(const QString& hint)
     StatusBar1->showMessage(hint);
 }
 
+QString TfrmRoPupil::HintUnderMouse() const
+{
+    // A control without a hint of its own shows its parent's.
+    for (const QWidget* w = hovered_; w && w != this; w = w->parentWidget()) {
+        if (!w->statusTip().isEmpty())
+            return w->statusTip();
+    }
+    return QString();
+}
+
+void TfrmRoPupil::TrackHover(QWidget* w, bool entered)
+{
+    if (w->window() != this)
+        return;
+    // Leaving a control puts the mouse back over its parent, which Qt does not
+    // enter again; a control it enters follows.
+    hovered_ = entered ? w : w->parentWidget();
+    if (entered && w->statusTip().isEmpty()) {
+        const QString hint = HintUnderMouse();
+        if (hint != StatusBar1->currentMessage())
+            ApplicationEvents1Hint(hint);
+    }
+}
+
 bool TfrmRoPupil::event(QEvent* e)
 {
     if (e->type() == QEvent::StatusTip) {
-        ApplicationEvents1Hint(static_cast<QStatusTipEvent*>(e)->tip());
+        // The status bar shows the long hint of what the mouse points at: a
+        // control's leaving clears the tip, the control still under the
+        // mouse gives it back.
+        QString tip = static_cast<QStatusTipEvent*>(e)->tip();
+        if (tip.isEmpty())
+            tip = HintUnderMouse();
+        ApplicationEvents1Hint(tip);
         return true;
     }
     return QMainWindow::event(e);
@@ -47,6 +78,8 @@ void TfrmRoPupil::FormClick()
 
 bool TfrmRoPupil::eventFilter(QObject* watched, QEvent* e)
 {
+    if ((e->type() == QEvent::Enter || e->type() == QEvent::Leave) && watched->isWidgetType())
+        TrackHover(static_cast<QWidget*>(watched), e->type() == QEvent::Enter);
     // A click on the window's free background, not on any of its controls.
     if (e->type() == QEvent::MouseButtonRelease && watched == client_) {
         auto* mouse = static_cast<QMouseEvent*>(e);
@@ -118,6 +151,8 @@ void TfrmRoPupil::closeEvent(QCloseEvent* event)
     // stop check; the window is destroyed only after the run has unwound.
     closed_ = true;
     model_.StopFlag = 1;
+    if (runBox_)
+        runBox_->done(QMessageBox::Ok);
     Timer1->stop();
     Timer2->stop();
     Timer3->stop();

@@ -28,15 +28,47 @@ void TfrmRoPupil::ApplyFormLayout(const FormLayout& layout)
     PaintImage->resize(pnlMain->width(), PaintImage->height());
 }
 
+namespace {
+// Until the window manager has framed the window its frame is unknown: room
+// for a title bar and a border is kept.
+QMargins FrameOf(const QWindow* window)
+{
+    const QMargins frame = window ? window->frameMargins() : QMargins();
+    return frame.isNull() ? QMargins(4, 30, 4, 4) : frame;
+}
+} // namespace
+
+WindowFit TfrmRoPupil::FitToScreen(const std::function<FormLayout(int16_t)>& layoutFor)
+{
+    int available = 0;
+    if (workArea_.isValid()) {
+        const QMargins frame = FrameOf(windowHandle());
+        available = std::max(1, workArea_.height() - frame.top() - frame.bottom() - MainMenu->sizeHint().height());
+    }
+    const WindowFit fit = FitWindow(model_.ScreenWidth, edition_->ClientHeight(), available, layoutFor);
+    clientHeight_ = fit.ClientHeight;
+    return fit;
+}
+
+int TfrmRoPupil::ClientHeight() const
+{
+    return clientHeight_ > 0 ? clientHeight_ : edition_->ClientHeight();
+}
+
 void TfrmRoPupil::PlaceOnScreen()
 {
     // The window stands at the top of the work area across its whole width,
-    // frame included; its height stays as designed whatever the screen.
+    // frame included, as high as its layout needs; once its real frame is
+    // known, it is kept within the work area (the status bar stays in sight).
     const QScreen* screen = windowHandle() ? windowHandle()->screen() : QGuiApplication::primaryScreen();
     const QRect work = screen ? screen->availableGeometry() : QRect(0, 0, model_.ScreenWidth, 768);
     const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    setGeometry(work.x() + frame.left(), work.y() + frame.top(), work.width() - frame.left() - frame.right(),
-                edition_->ClientHeight() + MainMenu->sizeHint().height());
+    int height = ClientHeight() + MainMenu->sizeHint().height();
+    if (workArea_.isValid()) {
+        const QMargins room = FrameOf(windowHandle());
+        height = std::min(height, workArea_.height() - room.top() - room.bottom());
+    }
+    setGeometry(work.x() + frame.left(), work.y() + frame.top(), work.width() - frame.left() - frame.right(), height);
 }
 
 void TfrmRoPupil::showEvent(QShowEvent* event)

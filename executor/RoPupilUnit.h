@@ -10,6 +10,7 @@
 // the procedure panel, RoPupilContextMenu.cpp the algorithm list's context
 // menu, its deletions, the comment panel and the Del key.
 
+#include "AlgorithmList.h"
 #include "AlgorithmText.h"
 #include "FieldImage.h"
 #include "FieldRenderer.h"
@@ -28,6 +29,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMessageBox;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -42,9 +44,13 @@ struct ProcChoice;
 class TfrmRoPupil : public QMainWindow {
     Q_OBJECT
 public:
-    // screenWidth < 0: read the real screen width (the programs); tests pass a width.
+    // screenWidth < 0: read the real screen width and work area (the
+    // programs); tests pass a width, and a work area where the height matters
+    // (without one the window keeps its designed height).
     explicit TfrmRoPupil(std::unique_ptr<RoPupilEdition> edition, int screenWidth = -1,
                          QWidget* parent = nullptr);
+    TfrmRoPupil(std::unique_ptr<RoPupilEdition> edition, int screenWidth, const QRect& workArea,
+                QWidget* parent = nullptr);
     ~TfrmRoPupil() override;
 
     RoPupilModel& Model() { return model_; }
@@ -62,6 +68,10 @@ public:
     // Puts the command panel, the algorithm list and the field panels where
     // the layout says and keeps it for what follows.
     void ApplyFormLayout(const FormLayout& layout);
+    // The layout unit and client height for this screen; layoutFor(m) is the
+    // window's layout for unit m. The window keeps the client height.
+    WindowFit FitToScreen(const std::function<FormLayout(int16_t)>& layoutFor);
+    int ClientHeight() const;
     // Aligns the window to the top of the work area across its whole width.
     void PlaceOnScreen();
 
@@ -188,7 +198,7 @@ public:
     QPushButton* ButtonWhile = nullptr;
     QPushButton* ButtonWhileNot = nullptr;
 
-    QListWidget* lstCom = nullptr;
+    AlgorithmList* lstCom = nullptr;
     QListWidget* ListStatist = nullptr;
 
     QFrame* PanelProc = nullptr;
@@ -268,6 +278,14 @@ private:
     std::unique_ptr<FormRunHost> host_;
     bool running_ = false;
     bool closed_ = false;
+    // The control under the mouse, and the long hint that applies to it.
+    QPointer<QWidget> hovered_;
+    QString HintUnderMouse() const;
+    void TrackHover(QWidget* w, bool entered);
+    QRect workArea_;          // the screen's work area, where known
+    int clientHeight_ = 0;    // as fitted; 0: the edition's designed height
+    // The message box that holds a run while it is open.
+    QPointer<QMessageBox> runBox_;
     QWidget* client_ = nullptr;
     const QEvent* lastKeyEvent_ = nullptr;
     quint64 lastKeyTime_ = 0;

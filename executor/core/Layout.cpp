@@ -1,10 +1,16 @@
 #include "Layout.h"
 
+#include <algorithm>
+
 FormLayout ComputeFormLayout(int screenWidth)
+{
+    return ComputeFormLayoutForMargin(screenWidth, int16_t(int16_t(screenWidth) / 100));
+}
+
+FormLayout ComputeFormLayoutForMargin(int screenWidth, int16_t m)
 {
     FormLayout l;
     l.ScreenWidth = int16_t(screenWidth);
-    const int16_t m = int16_t(l.ScreenWidth / 100);
     l.Margin = m;
     l.PPPanelSystCom = QRect(m, ToolBarAlgTop + ToolBarAlgHeight + m, PPPanelSystComWidth, PPPanelSystComHeight);
     const int lstLeft = l.PPPanelSystCom.left() + l.PPPanelSystCom.width() + m;
@@ -18,6 +24,28 @@ FormLayout ComputeFormLayout(int screenWidth)
     l.ListStatist = QRect(l.PPPanelSystCom.left(), l.lstCom.top() + l.lstCom.height() - ListStatistHeight,
                           l.PPPanelSystCom.width(), ListStatistHeight);
     return l;
+}
+
+int NeededClientHeight(const FormLayout& l)
+{
+    const int bottom = std::max({l.PPPanelSystCom.bottom(), l.lstCom.bottom(), l.pnl1.bottom(), l.ListStatist.bottom()});
+    return bottom + 1 + l.Margin + StatusBarHeight;
+}
+
+WindowFit FitWindow(int screenWidth, int designedClientHeight, int available,
+                    const std::function<FormLayout(int16_t)>& layoutFor)
+{
+    WindowFit fit;
+    fit.Margin = int16_t(std::max(1, int(int16_t(screenWidth) / 100)));
+    int needed = NeededClientHeight(layoutFor(fit.Margin));
+    while (available > 0 && needed > available && fit.Margin > 1) {
+        fit.Margin = int16_t(fit.Margin - 1);
+        needed = NeededClientHeight(layoutFor(fit.Margin));
+    }
+    fit.ClientHeight = std::max(designedClientHeight, needed);
+    if (available > 0)
+        fit.ClientHeight = std::min(fit.ClientHeight, std::max(available, needed));
+    return fit;
 }
 
 FieldGeometry ComputeFieldGeometry(int pnl1Width, int16_t m, int16_t n)

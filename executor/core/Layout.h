@@ -5,6 +5,7 @@
 
 #include <QRect>
 #include <cstdint>
+#include <functional>
 
 struct FormLayout {
     int16_t ScreenWidth = 0;
@@ -25,6 +26,28 @@ constexpr int lstComItemHeight = 16;
 constexpr int FormClientWidth = 1012, FormClientHeight = 684;
 
 FormLayout ComputeFormLayout(int screenWidth);
+// The same layout for a given unit m, which may be smaller than the screen
+// width div 100 when the screen is too low for the window (see FitWindow).
+FormLayout ComputeFormLayoutForMargin(int screenWidth, int16_t margin);
+
+// How the window meets a screen: the layout unit and the client height.
+constexpr int StatusBarHeight = 22;
+struct WindowFit {
+    int16_t Margin = 0;
+    int ClientHeight = 0;
+};
+
+// The client height must hold everything the layout places (and a margin m
+// below it) above the status bar. Where the designed height does that,
+// nothing changes; otherwise the client grows to hold it. The client stays
+// within `available`, the height the work area leaves for it (work area less
+// the window frame and the menu bar; 0 or less: no limit); where even that is
+// too low for the layout, m is the largest unit whose layout fits.
+// layoutFor(m) is the window's layout for unit m.
+WindowFit FitWindow(int screenWidth, int designedClientHeight, int available,
+                    const std::function<FormLayout(int16_t)>& layoutFor);
+// The client height a layout needs.
+int NeededClientHeight(const FormLayout& layout);
 
 // Left of column number i in its strip, or top of row number i: the numbers
 // stand over the cells' centres, past the strip's two margins.

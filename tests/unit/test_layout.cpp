@@ -69,3 +69,39 @@ TEST(Layout, Screens800And1280)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Layout, TheWindowFitsTheScreen)
+{
+    auto shared = [](int width) {
+        return [width](int16_t m) { return ComputeFormLayoutForMargin(width, m); };
+    };
+    // available: the height the work area leaves for the client; 0: no limit.
+    struct Row { int width, available, margin, client; };
+    const Row rows[] = {
+        {1024, 0, 10, 684},     // the designed height holds everything
+        {1024, 700, 10, 684},
+        {800, 0, 8, 684},
+        {800, 548, 8, 548},     // a low screen: shorter, still holding the status bar
+        {1280, 0, 12, 744},     // the field would end below the designed height
+        {1280, 960, 12, 744},
+        {1366, 712, 11, 686},   // too low for m = 13: the largest m that fits
+        {1920, 1024, 16, 976},
+        {3840, 2100, 35, 2078},
+        {1024, 100, 1, 350},    // nothing fits: the smallest unit; the command panel sets the height
+    };
+    for (const Row& r : rows) {
+        const WindowFit fit = FitWindow(r.width, FormClientHeight, r.available, shared(r.width));
+        EXPECT_EQ(fit.Margin, r.margin) << r.width << " " << r.available;
+        EXPECT_EQ(fit.ClientHeight, r.client) << r.width << " " << r.available;
+        const FormLayout l = ComputeFormLayoutForMargin(r.width, fit.Margin);
+        EXPECT_LE(NeededClientHeight(l), fit.ClientHeight) << r.width;
+    }
+    // The unit of the screen width is the shared layout's.
+    const FormLayout l = ComputeFormLayout(1280);
+    EXPECT_EQ(l.pnl1, ComputeFormLayoutForMargin(1280, 12).pnl1);
+    EXPECT_EQ(NeededClientHeight(l), 710 + 12 + StatusBarHeight);
+}
+
+} // namespace
