@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QValidator>
 #include <memory>
 
 namespace {
@@ -39,15 +40,36 @@ void SetFieldColor(QLineEdit* edit, const QColor& color)
     edit->setPalette(p);
 }
 
+bool IsNameCode(int code) { return code == 8 || code == 32 || code == 44 || (code >= 192 && code <= 255); }
+
+// True when every character of the text is one the name fields take.
+bool AllNameChars(const QString& text)
+{
+    QStringEncoder encoder("windows-1251", QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError() || bytes.size() != text.size())
+        return false;
+    for (char b : bytes)
+        if (!IsNameCode(static_cast<unsigned char>(b)))
+            return false;
+    return true;
+}
+
+// Judges whatever a name field is offered besides a single typed character:
+// a paste (Shift+Insert, the context menu, the mouse's middle button), a
+// drop, an input method's text, a key that types several characters. The
+// field refuses such an insertion as a whole and keeps what it held.
+class NameCharsValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int&) const override { return AllNameChars(text) ? Acceptable : Invalid; }
+};
+
 const QString kCaptionPrefix = QStringLiteral("\"Тимпушка-Свободная задача\" 1.1     Ученик (команда) : ");
 
 } // namespace
 
-bool InNameChars(QChar c)
-{
-    const int code = Cp1251Code(c);
-    return code == 8 || code == 32 || code == 44 || (code >= 192 && code <= 255);
-}
+bool InNameChars(QChar c) { return IsNameCode(Cp1251Code(c)); }
 
 QChar UpCaseCyrillic(QChar c)
 {
@@ -133,6 +155,13 @@ TfrmRegistrPupil::TfrmRegistrPupil(FreeTaskForms& forms, QWidget* parent)
     ReadyBitB->setAutoDefault(true);
     connect(ReadyBitB, &QPushButton::clicked, this, &TfrmRegistrPupil::ReadyBitBClick);
 
+    for (QLineEdit* field : {EditNam1, EditNam2}) {
+        field->setValidator(new NameCharsValidator(field));
+        // The refusal waits until the field has put its text back.
+        connect(field, &QLineEdit::inputRejected, this, [this, field] { RefuseInsertion(field); },
+                Qt::QueuedConnection);
+    }
+
     setTabOrder(EditNam1, EditNam2);
     setTabOrder(EditNam2, ReadyBitB);
     setTabOrder(ReadyBitB, EditNam3);
@@ -215,10 +244,23 @@ void TfrmRegistrPupil::NameKeyPress(QLineEdit* edit, QWidget* next, QChar& key)
     }
     if (InNameChars(key))
         return;
-    MessageBeep();
     key = QChar(' ');
+    Refuse(edit);
+}
+
+void TfrmRegistrPupil::Refuse(QLineEdit* edit)
+{
+    MessageBeep();
     edit->clear();
     MessageDlgError(QStringLiteral("В имени и фамилии допустимы\rтолько русские буквы!"));
+}
+
+void TfrmRegistrPupil::RefuseInsertion(QLineEdit* edit)
+{
+    // As for a refused key: the field is emptied, and after the box it holds
+    // the one blank that stands for what was refused.
+    Refuse(edit);
+    edit->insert(QStringLiteral(" "));
 }
 
 void TfrmRegistrPupil::EditNam1KeyPress(QChar& key) { NameKeyPress(EditNam1, EditNam2, key); }

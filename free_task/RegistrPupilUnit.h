@@ -52,6 +52,11 @@ protected:
 private:
     // Enter and the filter of the two name fields.
     void NameKeyPress(QLineEdit* edit, QWidget* next, QChar& key);
+    // What a refused character does to its field: the beep, the field
+    // emptied, the error box.
+    void Refuse(QLineEdit* edit);
+    // A paste, drop or input method's text the filter refused.
+    void RefuseInsertion(QLineEdit* edit);
 
     FreeTaskForms& forms_;
     bool activated_ = false;

@@ -5,8 +5,12 @@
 #include "RegistrPupilUnit.h"
 #include "RoPupilUnit.h"
 
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
@@ -131,6 +135,75 @@ TEST_F(Registration, RussianLettersBlankCommaAndBackspaceAreTaken)
     Type(dialog->EditNam3, "Team-7 ёЁ");
     EXPECT_EQ(dialog->EditNam3->text(), "Team-7 ёЁ");
     EXPECT_TRUE(messages.list.empty());
+}
+
+// The ways besides single keys by which text reaches a field.
+void PasteByShiftInsert(QLineEdit* e) { QTest::keyClick(e, Qt::Key_Insert, Qt::ShiftModifier); }
+void PasteByContextMenu(QLineEdit* e)
+{
+    std::unique_ptr<QMenu> menu(e->createStandardContextMenu());
+    for (QAction* a : menu->actions())
+        if (a->text().contains("Paste"))
+            a->trigger();
+}
+void Drop(QLineEdit* e)
+{
+    QMimeData data;
+    data.setText(QGuiApplication::clipboard()->text());
+    const QPoint at(e->width() - 2, e->height() / 2);   // after the text
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(e, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(e, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(e, &drop);
+}
+void CommitByInputMethod(QLineEdit* e)
+{
+    QInputMethodEvent commit;
+    commit.setCommitString(QGuiApplication::clipboard()->text());
+    QApplication::sendEvent(e, &commit);
+}
+void OneKeyTypingAll(QLineEdit* e)
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QGuiApplication::clipboard()->text());
+    QApplication::sendEvent(e, &press);
+}
+
+TEST_F(Registration, EveryWayIntoANameFieldPassesTheFilter)
+{
+    using Way = void (*)(QLineEdit*);
+    const std::pair<const char*, Way> ways[] = {{"Shift+Insert", PasteByShiftInsert},
+                                                {"context menu", PasteByContextMenu},
+                                                {"drop", Drop},
+                                                {"input method", CommitByInputMethod},
+                                                {"one key", OneKeyTypingAll}};
+    for (const auto& [name, enter] : ways) {
+        for (QLineEdit* field : {dialog->EditNam1, dialog->EditNam2}) {
+            Messages messages;
+            field->setText("Ив");
+            field->setFocus();
+            QGuiApplication::clipboard()->setText("анов");
+            enter(field);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(field->text(), "Иванов") << name;
+            EXPECT_TRUE(messages.list.empty()) << name;
+
+            QGuiApplication::clipboard()->setText("Hack123!");
+            enter(field);
+            QCoreApplication::processEvents();
+            ASSERT_EQ(messages.list.size(), 1u) << name;
+            EXPECT_EQ(messages.list[0].text, kRefusal);
+            EXPECT_EQ(field->text(), " ") << name;
+        }
+        Messages messages;
+        dialog->EditNam3->clear();
+        dialog->EditNam3->setFocus();
+        enter(dialog->EditNam3);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(dialog->EditNam3->text(), "Hack123!") << name;
+        EXPECT_TRUE(messages.list.empty()) << name;
+    }
 }
 
 TEST_F(Registration, EnterAndTabMoveInTheirOrder)
