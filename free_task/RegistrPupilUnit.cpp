@@ -196,7 +196,10 @@ bool TfrmRegistrPupil::eventFilter(QObject* watched, QEvent* event)
         SetFieldColor(field, Qt::yellow);
         break;
     case QEvent::FocusOut:
-        SetFieldColor(field, QPalette().color(QPalette::Base));
+        // Another window (a message box) or a popup taking the keyboard leaves
+        // the dialog's focus where it was: the field stays yellow.
+        if (focusWidget() != field)
+            SetFieldColor(field, QPalette().color(QPalette::Base));
         break;
     case QEvent::KeyPress: {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -101,6 +101,43 @@ TEST_F(Registration, OpensEmptyWithTheSurnameFocusedAndYellow)
     EXPECT_NE(dialog->EditNam2->palette().color(QPalette::Base), QColor(Qt::yellow));
 }
 
+TEST_F(Registration, TheYellowFollowsTheFocusInsideTheDialogOnly)
+{
+    const QColor yellow(Qt::yellow);
+    QTest::keyClick(dialog->EditNam1, Qt::Key_Tab);
+    EXPECT_EQ(dialog->EditNam2->palette().color(QPalette::Base), yellow);
+    EXPECT_NE(dialog->EditNam1->palette().color(QPalette::Base), yellow);
+
+    // A box over the dialog takes the keyboard but not the dialog's focus.
+    QColor whileShown;
+    SetMessageSink([&](MessageKind, const QString&) {
+        QWidget box;
+        box.show();
+        box.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+        whileShown = dialog->EditNam2->palette().color(QPalette::Base);
+    });
+    QTest::keyClick(dialog->EditNam2, Qt::Key_Z);
+    SetMessageSink(nullptr);
+    EXPECT_EQ(whileShown, yellow);
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+    EXPECT_EQ(dialog->EditNam2->palette().color(QPalette::Base), yellow);
+    EXPECT_NE(dialog->EditNam1->palette().color(QPalette::Base), yellow);
+}
+
+TEST_F(Registration, LabelsAndReadyAreInTheBoldSerif)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{dialog->NamLab1, dialog->NamLab2, dialog->Label2, dialog->ReadyBitB}) {
+        const QFontInfo shown(w->font());
+        EXPECT_TRUE(shown.family() == "Times New Roman" || shown.family() == "Liberation Serif")
+            << w->objectName().toStdString() << " " << shown.family().toStdString();
+        EXPECT_TRUE(shown.bold()) << w->objectName().toStdString();
+    }
+    EXPECT_EQ(dialog->NamLab1->font().pixelSize(), 16);
+    EXPECT_EQ(dialog->ReadyBitB->font().pixelSize(), 13);
+}
+
 TEST_F(Registration, RefusedCharacterEmptiesTheFieldAndLeavesOneBlank)
 {
     const QList<Qt::Key> keys = {Qt::Key_Z, Qt::Key_5, Qt::Key_Minus, Qt::Key_Escape};
