@@ -1,13 +1,13 @@
 #include "RoPupilUnit.h"
 
 #include "FormKit.h"
+#include "FramePlacement.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTimer>
 #include <QToolBar>
 #include <QWindow>
 
@@ -76,9 +76,7 @@ void TfrmRoPupil::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // The frame becomes known only once the window manager has framed the
     // window: fit again then.
-    PlaceOnScreen();
-    QTimer::singleShot(0, this, &TfrmRoPupil::PlaceOnScreen);
-    QTimer::singleShot(200, this, &TfrmRoPupil::PlaceOnScreen);
+    PlaceFramed(this, [this] { PlaceOnScreen(); });
 }
 
 void TfrmRoPupil::resizeEvent(QResizeEvent* event)

@@ -1,15 +1,13 @@
 #include "MainPupilUnit.h"
 
 #include "FormKit.h"
+#include "FramePlacement.h"
 #include "FreeTaskForms.h"
 #include "RegistrPupilUnit.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
-#include <QTimer>
 #include <memory>
 
 namespace {
@@ -92,13 +90,11 @@ TfrmMainPupil::TfrmMainPupil(FreeTaskForms& forms, QWidget* parent) : QMainWindo
 void TfrmMainPupil::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    if (placed_)
+        return;   // shown again after a minimise: it stays where the pupil left it
+    placed_ = true;
     // 952 x 715 is the size of the whole window, frame included, centred on the screen.
-    QTimer::singleShot(0, this, [this] {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        resize(QSize(952, 715) - frame);
-        if (const QScreen* s = screen())
-            move(s->availableGeometry().center() - QPoint(476, 357));
-    });
+    PlaceFramed(this, [this] { CentreOnWorkArea(this, QSize(952, 715)); });
 }
 
 void TfrmMainPupil::StartBitBClick()

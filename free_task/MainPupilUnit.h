@@ -32,4 +32,5 @@ protected:
 
 private:
     FreeTaskForms& forms_;
+    bool placed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "RegistrPupilUnit.h"
 
 #include "FormKit.h"
+#include "FramePlacement.h"
 #include "FreeTaskForms.h"
 #include "RoPupilUnit.h"
 
@@ -174,6 +175,7 @@ void TfrmRegistrPupil::showEvent(QShowEvent* event)
     // activations (after a message box) leave the fields as they are.
     if (!activated_) {
         activated_ = true;
+        PlaceFramed(this, [this] { CentreOnWorkArea(this); });
         FormActivate();
     }
 }

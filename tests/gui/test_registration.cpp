@@ -2,6 +2,7 @@
 #include "FreeTaskEdition.h"
 #include "FreeTaskForms.h"
 #include "MainPupilUnit.h"
+#include "Placement.h"
 #include "RegistrPupilUnit.h"
 #include "RoPupilUnit.h"
 
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QKeyEvent>
 #include <QTest>
 #include <QTimer>
@@ -378,6 +380,32 @@ TEST(StartScreen, CancelledRegistrationInvitesAgainAndARegisteredOneEndsTheOffer
     QTest::qWait(20);
     EXPECT_EQ(reopened, 0);
     EXPECT_FALSE(start.StartBitB->isVisible());
+}
+
+TEST(StartScreen, StandsCentredFrameIncludedAndNeverOffTheScreenAndSoDoesTheDialog)
+{
+    FreeTaskForms forms;
+    TfrmMainPupil start(forms);
+    forms.frmMainPupil = &start;
+    start.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
+    const QRect work = start.screen()->availableGeometry();
+    // The offscreen screen is narrower than the start screen: its frame
+    // stands at the left edge, its title bar on the screen.
+    EXPECT_EQ(start.frameGeometry(), CentredFrame(work, QSize(952, 715)));
+    EXPECT_TRUE(work.contains(start.frameGeometry().topLeft()));
+
+    QRect dialogFrame;
+    QSize dialogClient;
+    QTimer::singleShot(0, [&] {
+        dialogFrame = forms.frmRegistrPupil->frameGeometry();
+        dialogClient = forms.frmRegistrPupil->size();
+        forms.frmRegistrPupil->close();
+    });
+    QTest::mouseClick(start.StartBitB, Qt::LeftButton);
+    EXPECT_EQ(dialogClient, QSize(399, 283));
+    EXPECT_EQ(dialogFrame, CentredFrame(work, dialogFrame.size()));
+    EXPECT_GT(dialogFrame.width(), 399);   // the frame is counted
 }
 
 } // namespace
