@@ -83,6 +83,7 @@ void DockablePanel::FloatAt(const QPoint& globalTopLeft)
 {
     if (!floating_) {
         floating_ = new FloatingPanelWindow(home_->window(), windowTitle());
+        floating_->setObjectName(objectName() + QStringLiteral("Window"));
         const bool wasHidden = isHidden();
         setParent(floating_);
         move(0, 0);
