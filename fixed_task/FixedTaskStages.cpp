@@ -18,7 +18,13 @@
 void FixedTaskEdition::FormCreate(TfrmRoPupil& form)
 {
     RoPupilModel& model = form.Model();
-    const FixedTaskLayout l = ComputeFixedTaskLayout(model.ScreenWidth);
+    // Where the screen is too low for the designed height the window grows,
+    // up to the work area, and below that the layout unit shrinks.
+    const int16_t screenWidth = model.ScreenWidth;
+    const WindowFit fit = form.FitToScreen([screenWidth](int16_t m) {
+        return ComputeFixedTaskLayoutForMargin(screenWidth, m).Form;
+    });
+    const FixedTaskLayout l = ComputeFixedTaskLayoutForMargin(screenWidth, fit.Margin);
     const int m = l.Form.Margin;
     form.ApplyFormLayout(l.Form);
     pnlTskNew->setGeometry(l.pnlTskNew);

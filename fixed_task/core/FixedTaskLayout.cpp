@@ -2,8 +2,13 @@
 
 FixedTaskLayout ComputeFixedTaskLayout(int screenWidth)
 {
+    return ComputeFixedTaskLayoutForMargin(screenWidth, int16_t(int16_t(screenWidth) / 100));
+}
+
+FixedTaskLayout ComputeFixedTaskLayoutForMargin(int screenWidth, int16_t margin)
+{
     FixedTaskLayout l;
-    l.Form = ComputeFormLayout(screenWidth);
+    l.Form = ComputeFormLayoutForMargin(screenWidth, margin);
     const int m = l.Form.Margin;
     const int stripTop = ToolBarAlgTop + ToolBarAlgHeight + m / 2;
     // The command panel stands m below the strip instead of m below the tool

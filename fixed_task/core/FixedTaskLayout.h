@@ -24,4 +24,7 @@ struct FixedTaskLayout {
     QPoint pnlDec;
 };
 
+// The layout for the screen width, with unit m = width div 100 ...
 FixedTaskLayout ComputeFixedTaskLayout(int screenWidth);
+// ... or with a smaller unit, where the screen is too low for the window (FitWindow).
+FixedTaskLayout ComputeFixedTaskLayoutForMargin(int screenWidth, int16_t margin);

@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -116,6 +117,13 @@ TEST(FixedTaskWindow, LaysItselfOutAsDesigned)
         EXPECT_EQ(f.AxisLabelsY[11]->y(), 2 * m + half + 11 * c);
         EXPECT_EQ(f.height() - f.MainMenu->sizeHint().height(), 685);
     }
+    // On a low, wide screen the window fits its work area: the whole field and the status bar show.
+    TfrmRoPupil wide(std::make_unique<FixedTaskEdition>(), 1920, QRect(0, 0, 1920, 1040));
+    wide.show();
+    EXPECT_EQ(wide.Model().Margin, 15);
+    EXPECT_LE(wide.pnl1->mapTo(&wide, QPoint(0, wide.pnl1->height())).y(), wide.StatusBar1->y());
+    EXPECT_LE(wide.frameGeometry().bottom(), 1040);
+
     Window w = MakeWindow();
     EXPECT_EQ(w.f().windowTitle(), "Исполнитель \"Тимпушка\".  Задача  \"Квадрат\"");
     EXPECT_EQ(w.f().PaintImage->statusTip(), " Рабочее поле для Тимпушки имеет размер 12х12 клеток");

@@ -34,3 +34,26 @@ TEST(FixedTaskLayout, WorkedExamplesComeOutToThePixel)
         EXPECT_EQ(l.Form.HalfVisibleLines, ComputeFormLayout(r.screen).HalfVisibleLines);
     }
 }
+
+TEST(FixedTaskLayout, TheWindowFitsTheScreenAsTheSharedOneDoes)
+{
+    // available: the height the work area leaves for the client; 0: no limit.
+    struct Row { int width, available, margin, client; };
+    const Row rows[] = {
+        {1024, 0, 10, 685},     // the designed height holds everything
+        {1024, 700, 10, 685},
+        {800, 0, 8, 685},
+        {800, 548, 7, 548},     // the strip costs height: a smaller unit on a low screen
+        {1280, 0, 12, 799},     // the field would end below the designed height
+        {1366, 712, 10, 685},   // too low for m = 13: the largest m that fits
+        {1920, 1024, 15, 974},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.width << " " << r.available);
+        const WindowFit fit = FitWindow(r.width, FixedTaskClientHeight, r.available,
+                                        [&r](int16_t m) { return ComputeFixedTaskLayoutForMargin(r.width, m).Form; });
+        EXPECT_EQ(fit.Margin, r.margin);
+        EXPECT_EQ(fit.ClientHeight, r.client);
+        EXPECT_LE(NeededClientHeight(ComputeFixedTaskLayoutForMargin(r.width, fit.Margin).Form), fit.ClientHeight);
+    }
+}
