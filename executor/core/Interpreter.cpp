@@ -109,22 +109,31 @@ void LineInterpreter::ExecLine(int32_t& i)
     h_.Highlight(i);
     // Each test on the line as it was read: a handler may move i.
     const QString t = h_.Line(i);
-    if (IsTurn(t))
+    bool structure = false;
+    if (IsTurn(t)) {
         DoTurn();
-    else if (IsStep(t))
+    } else if (IsStep(t)) {
         DoStep();
-    else if (IsJump(t))
+    } else if (IsJump(t)) {
         DoJump();
-    else if (IsBranchHeader(t))
-        ExecIf(i);
-    else if (IsLoopHeader(t))
-        ExecWhile(i);
-    else if (IsProcDescription(t))
-        SkipProcDef(i);
-    else if (IsProcCall(t))
-        ExecCall(i);
+    } else {
+        structure = true;
+        if (IsBranchHeader(t))
+            ExecIf(i);
+        else if (IsLoopHeader(t))
+            ExecWhile(i);
+        else if (IsProcDescription(t))
+            SkipProcDef(i);
+        else if (IsProcCall(t))
+            ExecCall(i);
+        else
+            structure = false;
+    }
     // Every line costs its pause, whatever it held; a wall bump included.
-    if (!aborted_)
+    // A structure that a stop left ends with every enclosing one at once:
+    // the line it stopped after has had its pause, and a pause for each
+    // level of a deep recursion would freeze the window for as long again.
+    if (!aborted_ && !(structure && m_.StopFlag != 0))
         h_.Pause(m_.StepDelay);
     --depth_;
 }

@@ -20,9 +20,9 @@
 // * Stop button: model.StopFlag = 1, nothing else; the run sees it at its next
 //   stop check, which is a ProcessMessages() call followed by a test of the
 //   flag. Closing the window during a run must do the same inside
-//   ProcessMessages(): the run then unwinds. While unwinding, each level of
-//   line nesting still makes the pause that follows every line, so a host
-//   whose window is going away may let Pause return at once.
+//   ProcessMessages(): the run then unwinds. The line after which the flag
+//   was seen has made its pause; the structures around it end at once,
+//   without a pause of their own, however deep they nest.
 // * RunHost::Pause(ms) should call Delay(0, ms): it waits without letting any
 //   window message through.
 // * RunHost::Highlight may be given an index that names no line: LineCount()

@@ -370,7 +370,8 @@ TEST_F(Interpreter, EmptyLoopBeforeAWallRunsUntilStop)
     StartAt(0, 0, 180);
     host.stopAtProcessMessages = 5;
     Exec({"ПОКА впереди стена", "НЦ", "КЦ"});
-    EXPECT_EQ(host.All(), "H0 " + Repeat("H0 P500 H1 P500 H2 P500 PM", 5) + " P500");
+    // The stop after "КЦ" ends the loop line too, without a pause of its own.
+    EXPECT_EQ(host.All(), "H0 " + Repeat("H0 P500 H1 P500 H2 P500 PM", 5));
 }
 
 TEST_F(Interpreter, NestedLoopsInsideABranchInsideALoop)
@@ -450,7 +451,7 @@ TEST_F(Interpreter, ProcedureBodyLinesHaveStopChecksBeforeAndAfter)
     host.stopAtProcessMessages = 1;
     Run({"ДЕЛАЙ А", "КОН", "ПРОЦЕДУРА А", "ШАГ", "КОНЕЦ ПРОЦЕДУРЫ"});
     EXPECT_EQ(m.ExecX, 0) << "the stop before the first body line acts at once";
-    EXPECT_EQ(host.All(), "DF DS H0 SF DWM H0 P500 H2 P500 PM P500 PM EWM");
+    EXPECT_EQ(host.All(), "DF DS H0 SF DWM H0 P500 H2 P500 PM PM EWM");
 }
 
 TEST_F(Interpreter, BumpInsideAProcedureInsideALoopEndsTheWholeRun)
@@ -460,7 +461,8 @@ TEST_F(Interpreter, BumpInsideAProcedureInsideALoopEndsTheWholeRun)
     EXPECT_EQ(m.ExecX, 11);
     EXPECT_EQ(m.ExecDir, 0);
     EXPECT_EQ(host.errors.size(), 1);
-    EXPECT_EQ(After(host, "ERR"), "PAINT P500 PM P500 PM P500 PM EWM");
+    // The step that bumped has its pause; the call and the loop around it end at once.
+    EXPECT_EQ(After(host, "ERR"), "PAINT P500 PM PM PM EWM");
     EXPECT_EQ(host.enableWorkMenuCalls, 1);
 }
 
@@ -607,10 +609,20 @@ TEST_F(Interpreter, StopInsideStructuresUnwindsWithoutDrawingOrHighlight)
     };
     Run({"ПОКА впереди НЕ стена", "НЦ", "    ЕСЛИ впереди НЕ стена", "    ТО", "        ПОВОРОТ",
          "    ВСЁ", "КЦ", "КОН"});
-    // Fourth check: after the turn in the second pass. Only the pauses that
-    // follow each line being executed (turn, branch, loop) remain.
-    EXPECT_TRUE(EndsWith(host.All(), "RU5,5 DE180 SF P500 PM P500 PM P500 PM EWM")) << host.All();
+    // Fourth check: after the turn in the second pass. The turn has its
+    // pause; the branch and the loop around it end at once.
+    EXPECT_TRUE(EndsWith(host.All(), "RU5,5 DE180 SF P500 PM PM PM EWM")) << host.All();
     EXPECT_EQ(m.ExecDir, 180);
+
+    // A stop two hundred calls deep: not one pause per level on the way out.
+    host.Clear();
+    host.onProcessMessages = [this](int n) {
+        if (n == 400)
+            m.StopFlag = 1;
+    };
+    Run({"ДЕЛАЙ Р", "КОН", "ПРОЦЕДУРА Р", "    ДЕЛАЙ Р", "КОНЕЦ ПРОЦЕДУРЫ"});
+    const std::string all = host.All();
+    EXPECT_TRUE(EndsWith(all, Repeat("PM", 201) + " EWM")) << all.substr(all.size() - 200);
 }
 
 TEST_F(Interpreter, StopPressedBeforeARunDoesNotAffectIt)
