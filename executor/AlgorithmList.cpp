@@ -49,7 +49,7 @@ public:
         look.palette = option.palette.cacheKey();
         auto it = pictures_.constFind(look);
         if (it == pictures_.constEnd()) {
-            if (pictures_.size() >= 512)
+            if (pictures_.size() >= 256)
                 pictures_.clear();
             it = pictures_.insert(look, Picture(option, index, look));
         }

@@ -5,6 +5,7 @@
 #include "EditionForm.h"
 #include "FormKit.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
 #include <QMessageBox>
@@ -77,6 +78,23 @@ TEST_P(RunDisplay, EveryHighlightIsPaintedBeforeThePauseThatFollowsIt)
         EXPECT_EQ(lit.rows, c.lit) << c.body.first().toStdString();
         EXPECT_EQ(form->lstCom->HighlightsMade() - made, long(c.lit.size()));
         EXPECT_EQ(form->lstCom->HighlightsPainted() - painted, long(c.lit.size()));
+    }
+}
+
+TEST_P(RunDisplay, ScreenReadersReadEveryLineAndTheHighlight)
+{
+    auto form = Form();
+    ReadyToRun(*form, {"ШАГ", "ПОВОРОТ"});
+    form->lstCom->HighlightLine(4);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(form->lstCom);
+    ASSERT_TRUE(list && list->tableInterface());
+    QAccessibleTableInterface* table = list->tableInterface();
+    ASSERT_EQ(table->rowCount(), form->lstCom->count());
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QAccessibleInterface* cell = table->cellAt(row, 0);
+        ASSERT_TRUE(cell);
+        EXPECT_EQ(cell->text(QAccessible::Name), form->lstCom->item(row)->text());
+        EXPECT_EQ(bool(cell->state().selected), row == 4) << row;
     }
 }
 
