@@ -4,7 +4,6 @@
 
 #include <QEvent>
 #include <QGuiApplication>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -22,18 +21,12 @@ QMargins FrameOf(const QWidget* window)
 class FrameWatcher : public QObject {
 public:
     FrameWatcher(QWidget* window, std::function<void()> place)
-        : QObject(window), window_(window), handle_(window->windowHandle()), place_(std::move(place))
+        : QObject(window), window_(window), place_(std::move(place))
     {
         setObjectName(QStringLiteral("FrameWatcher"));
         window->installEventFilter(this);
-        if (handle_)
-            handle_->installEventFilter(this);
-    }
-    ~FrameWatcher() override
-    {
-        window_->removeEventFilter(this);
-        if (handle_)
-            handle_->removeEventFilter(this);
+        if (QWindow* handle = window->windowHandle())
+            handle->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* e) override
     {
@@ -49,7 +42,6 @@ public:
     }
 private:
     QWidget* window_;
-    QPointer<QWindow> handle_;
     std::function<void()> place_;
     bool done_ = false;
 };

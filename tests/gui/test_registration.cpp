@@ -390,8 +390,8 @@ TEST(StartScreen, StandsCentredFrameIncludedAndNeverOffTheScreenAndSoDoesTheDial
     start.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&start));
     const QRect work = start.screen()->availableGeometry();
-    // The offscreen screen is narrower than the start screen: its frame
-    // stands at the left edge, its title bar on the screen.
+    // On a screen narrower than the start screen (the offscreen one is 800
+    // wide) its frame stands at the left edge, its title bar on the screen.
     EXPECT_EQ(start.frameGeometry(), CentredFrame(work, QSize(952, 715)));
     EXPECT_TRUE(work.contains(start.frameGeometry().topLeft()));
 
