@@ -25,6 +25,10 @@ int TfrmRoPupil::CurrentLine() const
 
 void TfrmRoPupil::SetTopIndex(int top)
 {
+    // The list lays out lines just inserted only when the event loop next
+    // runs; until then it scrolls no further than the text it had before, and
+    // the edit point could stay below the last visible line.
+    lstCom->doItemsLayout();
     // The list scrolls by whole lines, so the scroll value is the first visible line.
     lstCom->verticalScrollBar()->setValue(std::max(0, top));
 }

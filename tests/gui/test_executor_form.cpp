@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -298,16 +299,51 @@ TEST_P(ExecutorForm, EscClosesBothConditionPanelsAndAStageChangeClosesThem)
     EXPECT_EQ(form->lstCom->count(), 5);
 }
 
+// The list scrolls so that the edit point stands HalfVisibleLines (17) rows
+// below the first visible line, or as far as the list scrolls: then its last
+// line is fully in view. The lines just inserted count for how far that is.
 TEST_P(ExecutorForm, InsertScrollsTheEditPointToTheMiddle)
 {
-    auto form = MakeForm();
-    form->NMainBegin->trigger();
-    form->NMainWork->trigger();
-    for (int k = 0; k < 40; ++k)
-        form->PPButtonStepClick();
-    // "КОН" stands at 44; the last insert went in at 43.
-    EXPECT_EQ(form->lstCom->currentRow(), 44);
-    EXPECT_EQ(form->TopIndex(), std::min(43 - 17, form->lstCom->verticalScrollBar()->maximum()));
+    struct Case {
+        const char* what;
+        int row;   // the current line before the insert
+        int edit;  // the edit point, counted from that line
+        void (*insert)(TfrmRoPupil&);
+    };
+    const Case cases[] = {
+        {"command above КОН", 44, 0, [](TfrmRoPupil& f) { f.PPButtonStepClick(); }},
+        {"command mid-list", 20, 0, [](TfrmRoPupil& f) { f.PPButtonTurnClick(); }},
+        {"branch above КОН", 44, 3, [](TfrmRoPupil& f) { f.ButtonIfClick(); }},
+        {"loop above КОН", 44, 2, [](TfrmRoPupil& f) { f.ButtonWhileNotClick(); }},
+        {"description", 30, 16, [](TfrmRoPupil& f) {
+             f.PPButtonProcClick();
+             Type(f.EditNewProc, "Угол");
+             QTest::keyClick(f.EditNewProc, Qt::Key_Return);
+         }},
+        {"call with its description", 44, 1, [](TfrmRoPupil& f) {
+             f.PPButtonDoProcClick();
+             Type(f.EditNewProc, "Угол");
+             QTest::keyClick(f.EditNewProc, Qt::Key_Return);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto form = MakeForm();
+        form->NMainBegin->trigger();
+        form->NMainWork->trigger();
+        for (int k = 0; k < 40; ++k)
+            form->PPButtonStepClick();
+        QApplication::processEvents();
+        form->lstCom->setCurrentRow(c.row);
+        c.insert(*form);
+        QApplication::processEvents();
+        const int fullRows = form->lstCom->viewport()->height() / 16;
+        const int expected = std::min(c.row + c.edit - 17, form->lstCom->count() - fullRows);
+        EXPECT_EQ(form->TopIndex(), expected);
+        const int current = form->lstCom->currentRow();
+        EXPECT_TRUE(form->lstCom->viewport()->rect().contains(
+            form->lstCom->visualItemRect(form->lstCom->item(current))));
+    }
 }
 
 TEST_P(ExecutorForm, FastRunWalksTheLoopAndEnablesTheButtonsAgain)
