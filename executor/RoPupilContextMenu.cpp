@@ -77,10 +77,17 @@ bool TfrmRoPupil::ComMenuEvent(QObject* watched, QEvent* e)
     if ((watched == lstCom || watched == lstCom->viewport()) && !lstCom->isEnabled())
         return false;
     if (watched == lstCom->viewport()) {
-        if (e->type() == QEvent::MouseButtonPress) {
+        const bool mouseEvent = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick
+                                || e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::MouseMove;
+        // Ctrl does not take the selection off a line: there is always one
+        // to insert above.
+        if (mouseEvent)
+            static_cast<QMouseEvent*>(e)->setModifiers(Qt::NoModifier);
+        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
             // Only a left press on a line selects it: a right press leaves the
             // line the menu is to act on, and a press below the last line
-            // leaves the current line as it is.
+            // leaves the current line as it is. A second press of a double
+            // click would otherwise select as a first one.
             auto* mouse = static_cast<QMouseEvent*>(e);
             return mouse->button() != Qt::LeftButton || !lstCom->itemAt(mouse->position().toPoint());
         }
@@ -101,11 +108,11 @@ bool TfrmRoPupil::ComMenuEvent(QObject* watched, QEvent* e)
     }
     if (watched == lstCom && e->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(e);
-        if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) {
-            // The list moves by one line as it would, and the pupil's move
-            // goes through the selection rule.
-            const int row = lstCom->currentRow();
-            const int next = key->key() == Qt::Key_Up ? std::max(0, row - 1) : std::min(lstCom->count() - 1, row + 1);
+        const int row = lstCom->currentRow();
+        const int next = ListKeyMove(key->key(), row);
+        if (next != kNoListMove) {
+            // The list moves as it would, and the pupil's move goes through
+            // the selection rule.
             if (next >= 0 && next != row) {
                 lstCom->setCurrentRow(next);
                 lstCom->scrollToItem(lstCom->item(next));
@@ -114,7 +121,10 @@ bool TfrmRoPupil::ComMenuEvent(QObject* watched, QEvent* e)
             return true;
         }
         lstComKeyDown(key->key(), key->modifiers());
-        return false;
+        // A typed character would select the next line that begins with it,
+        // past the rule; the algorithm is never typed into.
+        const QString text = key->text();
+        return !text.isEmpty() && text.at(0).isPrint();
     }
     if (watched == EditComment) {
         if (e->type() == QEvent::KeyPress) {
@@ -132,6 +142,26 @@ bool TfrmRoPupil::ComMenuEvent(QObject* watched, QEvent* e)
         }
     }
     return false;
+}
+
+// The row the keys that move in a list box select: one line up or down, the
+// first or the last line, a page less one line up or down; -1 when the list is
+// empty, kNoListMove for any other key.
+int TfrmRoPupil::ListKeyMove(int key, int row) const
+{
+    const int last = lstCom->count() - 1;
+    const int page = std::max(1, lstCom->viewport()->height() / lstComItemHeight - 1);
+    int next = kNoListMove;
+    switch (key) {
+    case Qt::Key_Up: next = row - 1; break;
+    case Qt::Key_Down: next = row + 1; break;
+    case Qt::Key_Home: next = 0; break;
+    case Qt::Key_End: next = last; break;
+    case Qt::Key_PageUp: next = row - page; break;
+    case Qt::Key_PageDown: next = row + page; break;
+    default: return kNoListMove;
+    }
+    return last < 0 ? -1 : std::clamp(next, 0, last);
 }
 
 void TfrmRoPupil::lstComClick()

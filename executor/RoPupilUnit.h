@@ -256,6 +256,8 @@ private:
     // and comment edit; true when the event is taken.
     bool ProcPanelEvent(QObject* watched, QEvent* e);
     bool ComMenuEvent(QObject* watched, QEvent* e);
+    static constexpr int kNoListMove = -2;
+    int ListKeyMove(int key, int row) const;
     void OpenProcPanel(QPushButton* other);
     void CloseProcPanel();
     void ShowCommentPanel(bool on);

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -256,6 +257,45 @@ TEST_P(Editing, TheListPassesTheSelectionOnAndKeepsItOnARightClick)
     EXPECT_EQ(form->lstCom->count(), 10);
     EXPECT_EQ(form->lstCom->currentRow(), 9);
     EXPECT_EQ(Current(), QString());
+}
+
+// However the pupil moves in the list, the selection never rests on a line
+// that no insert may go above, and it is never lost.
+TEST_P(Editing, EveryMoveOfTheSelectionGoesThroughTheRule)
+{
+    Press(*form, Qt::Key_F7);
+    QTest::keyClick(form->ButtonIf, Qt::Key_Return);
+    // 0 title, 1 "Дано", 2 "Надо", 3 "НАЧ", 4 "ЕСЛИ", 5 "ТО", 6 "ИНАЧЕ", 7 "ВСЁ", 8 "КОН"
+    QWidget* vp = form->lstCom->viewport();
+    auto at = [this](int row) { return form->lstCom->visualItemRect(form->lstCom->item(row)).center(); };
+    auto key = [this](Qt::Key k, Qt::KeyboardModifiers mods = {}, const QString& text = QString()) {
+        QKeyEvent press(QEvent::KeyPress, k, mods, text);
+        QApplication::sendEvent(form->lstCom, &press);
+    };
+    struct Case {
+        const char* what;
+        int from;
+        std::function<void()> move;
+        int selected;
+    };
+    const Case cases[] = {
+        {"Home", 8, [&] { key(Qt::Key_Home); }, 4},
+        {"PageUp", 8, [&] { key(Qt::Key_PageUp); }, 4},
+        {"End", 4, [&] { key(Qt::Key_End); }, 8},
+        {"PageDown", 2, [&] { key(Qt::Key_PageDown); }, 8},
+        {"a typed letter", 8, [&] { key(Qt::Key(0x41d), {}, Q("Н")); }, 8},
+        {"a typed blank", 8, [&] { key(Qt::Key_Space, {}, Q(" ")); }, 8},
+        {"Ctrl+Space", 8, [&] { key(Qt::Key_Space, Qt::ControlModifier, Q(" ")); }, 8},
+        {"Ctrl+click on the current line", 8, [&] { QTest::mouseClick(vp, Qt::LeftButton, Qt::ControlModifier, at(8)); }, 8},
+        {"Ctrl+click on ТО", 8, [&] { QTest::mouseClick(vp, Qt::LeftButton, Qt::ControlModifier, at(5)); }, 6},
+        {"right double click", 8, [&] { QTest::mouseDClick(vp, Qt::RightButton, {}, at(0)); }, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Select(c.from);
+        c.move();
+        EXPECT_EQ(form->CurrentLine(), c.selected);
+    }
 }
 
 TEST_P(Editing, CommentsAndPanelsThatAStageChangeCloses)
