@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -148,6 +149,10 @@ void TfrmRoPupil::BuildToolBar(QWidget* client)
     ToolBarAlg->setIconSize(QSize(16, 16));
     ToolBarAlg->setMovable(false);
     ToolBarAlg->setFloatable(false);
+    // The buttons stand from the bar's left edge, one against the next; only
+    // the separators part them.
+    ToolBarAlg->layout()->setContentsMargins(0, 0, 0, 0);
+    ToolBarAlg->layout()->setSpacing(0);
 
     auto addGap = [this](int width, const char* name) {
         auto* gap = new QWidget(ToolBarAlg);

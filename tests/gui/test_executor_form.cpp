@@ -112,6 +112,18 @@ TEST_P(ExecutorForm, LaysItselfOutFromTheScreenWidth)
     EXPECT_EQ(form->pnl1->width(), 560);
 }
 
+TEST_P(ExecutorForm, RunButtonsStandAgainstEachOtherBetweenTheirSeparators)
+{
+    auto form = MakeForm();
+    const QRect run = form->FixToolButtonDo->geometry();
+    EXPECT_EQ(run.left(), 0);
+    // A separator of 1 pixel, none, then one of 8 before the stop button.
+    EXPECT_EQ(form->FixToolButtonQuick->x(), run.right() + 1 + 1);
+    EXPECT_EQ(form->FixToolButtonResult->x(), form->FixToolButtonQuick->geometry().right() + 1);
+    EXPECT_EQ(form->FixToolButtonStop->x(), form->FixToolButtonResult->geometry().right() + 1 + 8);
+    EXPECT_GE(run.height(), 22);
+}
+
 TEST_P(ExecutorForm, ComponentsCarryTheirNames)
 {
     auto form = MakeForm();
