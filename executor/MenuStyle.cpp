@@ -3,6 +3,7 @@
 #include "FormKit.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -31,6 +32,18 @@ const QAction* ActionAt(const QWidget* widget, const QRect& rect)
         if (bar->actionGeometry(const_cast<QAction*>(a)) == rect)
             return a;
     return nullptr;
+}
+
+// An item is drawn selected while it is pressed, while its submenu is open
+// and while the keyboard walks the bar; the mouse merely passing over it
+// leaves it as it is.
+bool IsChosen(const QWidget* widget, const QAction* action, QStyle::State state)
+{
+    if (state & QStyle::State_Sunken)
+        return true;
+    if (!(state & QStyle::State_Selected))
+        return false;
+    return (widget && widget->hasFocus()) || (action && action->menu() && action->menu()->isVisible());
 }
 
 } // namespace
@@ -88,7 +101,7 @@ void OwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption*
             const QAction* action = ActionAt(widget, item->rect);
             const int imageIndex = action ? action->property("ImageIndex").toInt() : -1;
             const bool enabled = item->state & State_Enabled;
-            const bool selected = item->state & (State_Selected | State_Sunken);
+            const bool selected = IsChosen(widget, action, item->state);
             const QString imageList = action ? action->property("ImageList").toString() : QString();
             NMainBeginDrawItem(painter, item->rect, item->text, imageIndex, enabled, selected, item->palette,
                                imageList);

@@ -4,10 +4,13 @@
 
 #include <QAction>
 #include <QFontMetrics>
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -102,6 +105,34 @@ TEST(StageMenu, SelectedItemsHighlightOnlyTheirTextArea)
     QPainter(&enabledGlyph).drawImage(0, 0, colour);
     EXPECT_EQ(plain.copy(0, 2, 16, rows), enabledGlyph.copy(0, 0, 16, rows));
     EXPECT_NE(expectedGlyph, enabledGlyph);
+}
+
+TEST(StageMenu, AnItemLightsUpWhenPressedOrWalkedToNotWhenTheMouseOnlyPasses)
+{
+    TfrmRoPupil form(std::make_unique<FreeTaskEdition>(), 1024);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    form.NMainBeginClick();
+    QMenuBar* bar = form.MainMenu;
+    const QRect work = bar->actionGeometry(form.NMainWork);
+    const QRgb active = bar->palette().color(QPalette::Active, QPalette::Highlight).rgb();
+    const QPoint textArea = work.topLeft() + QPoint(18, 1);
+    auto lit = [&] { return bar->grab().toImage().pixel(textArea) == active; };
+    auto pass = [&] {
+        QMouseEvent move(QEvent::MouseMove, QPointF(work.center()), bar->mapToGlobal(QPointF(work.center())),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(bar, &move);
+    };
+
+    pass();
+    ASSERT_EQ(bar->activeAction(), form.NMainWork);
+    EXPECT_FALSE(lit()) << "passing over";
+    QTest::mousePress(bar, Qt::LeftButton, {}, work.center());
+    EXPECT_TRUE(lit()) << "pressed";
+    bar->setActiveAction(nullptr);
+    bar->setFocus();
+    pass();
+    EXPECT_TRUE(lit()) << "walked to by the keyboard";
 }
 
 TEST(StageMenu, PopupMenusOfTheBarKeepTheApplicationStyle)
