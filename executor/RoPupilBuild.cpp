@@ -178,7 +178,7 @@ void TfrmRoPupil::BuildToolBar(QWidget* client)
               QStringLiteral("Выполнять очень быстро | Исполнять алгоритм с высокой скоростью"));
     addGap(8, "ToolButtonGap2");
     addButton(&FixToolButtonStop, "FixToolButtonStop", 3, QStringLiteral("Прервать выполнение"));
-    addGap(180, "ToolButtonGap3");
+    addGap(180, "ToolButton2");
 
     connect(FixToolButtonDo, &QToolButton::clicked, this, &TfrmRoPupil::FixToolButtonDoClick);
     connect(FixToolButtonQuick, &QToolButton::clicked, this, &TfrmRoPupil::FixToolButtonQuickClick);

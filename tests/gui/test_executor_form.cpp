@@ -129,7 +129,7 @@ TEST_P(ExecutorForm, ComponentsCarryTheirNames)
     auto form = MakeForm();
     for (const char* name : {"lstCom", "ListStatist", "PPPanelSystCom", "PPButtonStep", "PPButtonWhile", "PanelIf",
                              "ButtonWhileNot", "pnl1", "pnlMain", "PaintImage", "PanelX", "PanelY", "StatusBar1",
-                             "ToolBarAlg", "FixToolButtonStop", "MainMenu", "LabelPP5"})
+                             "ToolBarAlg", "FixToolButtonStop", "ToolButton2", "MainMenu", "LabelPP5"})
         EXPECT_NE(form->findChild<QObject*>(name), nullptr) << name;
     EXPECT_EQ(form->NMainBegin->objectName(), "NMainBegin");
     EXPECT_EQ(form->PPButtonStep->text(), "ШАГ            F2");
