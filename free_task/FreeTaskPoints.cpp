@@ -69,8 +69,6 @@ void FreeTaskEdition::BuildPointsPanel(QWidget* client)
 {
     PanelPoints = new PointsPanel(client);
     PanelPoints->setObjectName(QStringLiteral("PanelPoints"));
-    PanelPoints->setFrameShape(QFrame::Panel);
-    PanelPoints->setFrameShadow(QFrame::Raised);
     PanelPoints->setAutoFillBackground(true);
     PanelPoints->setGeometry(40, 72, 681, 41);
     PanelPoints->OnSurfaceClick = [this] { PanelPointsClick(); };

@@ -1,6 +1,8 @@
 #include "PointsPanel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
 
 PointsPanel::PointsPanel(QWidget* parent) : QFrame(parent) {}
 
@@ -20,4 +22,13 @@ void PointsPanel::mouseReleaseEvent(QMouseEvent* e)
     e->accept();
     if (click && OnSurfaceClick)
         OnSurfaceClick();
+}
+
+void PointsPanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    qDrawWinPanel(&p, r, palette(), true);
+    qDrawShadePanel(&p, r.adjusted(2, 2, -2, -2), palette(), false, 1);
+    qDrawShadePanel(&p, r.adjusted(4, 4, -4, -4), palette(), false, 1);
 }

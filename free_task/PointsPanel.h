@@ -1,7 +1,9 @@
 #pragma once
 // The panel on which the pupil sets point A with its start direction and
 // point B. A click on the panel's own surface, not on one of its controls,
-// is reported through OnSurfaceClick.
+// is reported through OnSurfaceClick. Its frame, from the outside in: a
+// single sunken border, a raised bevel, one pixel of the panel's colour and
+// a second raised bevel.
 
 #include <QFrame>
 #include <functional>
@@ -14,6 +16,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 
 private:
     bool pressed_ = false;
