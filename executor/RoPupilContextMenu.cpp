@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -91,10 +92,17 @@ bool TfrmRoPupil::ComMenuEvent(QObject* watched, QEvent* e)
             auto* mouse = static_cast<QMouseEvent*>(e);
             return mouse->button() != Qt::LeftButton || !lstCom->itemAt(mouse->position().toPoint());
         }
-        if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
-            // The selection is final once the button is up (a drag may have moved it).
+        if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton
+            && !releasingInList_) {
+            // The selection is final once the list has taken the release: a
+            // drag may have moved it, and a press on the selected line selects
+            // that line only now. The rule then acts on what the pupil chose.
+            releasingInList_ = true;
+            QCoreApplication::sendEvent(lstCom->viewport(), e);
+            releasingInList_ = false;
+            e->accept();
             lstComClick();
-            return false;
+            return true;
         }
         if (e->type() == QEvent::ContextMenu) {
             ComMenu->popup(static_cast<QContextMenuEvent*>(e)->globalPos());

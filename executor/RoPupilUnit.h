@@ -292,6 +292,7 @@ private:
     const QEvent* lastKeyEvent_ = nullptr;
     quint64 lastKeyTime_ = 0;
     QPointer<QWidget> lastKeyReceiver_;
+    bool releasingInList_ = false;  // the algorithm list is taking a release passed on to it
 
     friend class FormRunHost;
 };

@@ -289,6 +289,9 @@ TEST_P(Editing, EveryMoveOfTheSelectionGoesThroughTheRule)
         {"Ctrl+click on the current line", 8, [&] { QTest::mouseClick(vp, Qt::LeftButton, Qt::ControlModifier, at(8)); }, 8},
         {"Ctrl+click on ТО", 8, [&] { QTest::mouseClick(vp, Qt::LeftButton, Qt::ControlModifier, at(5)); }, 6},
         {"right double click", 8, [&] { QTest::mouseDClick(vp, Qt::RightButton, {}, at(0)); }, 8},
+        // A loaded text may leave such a line current; a click on it hands the selection on.
+        {"click on НАЧ while current", 3, [&] { QTest::mouseClick(vp, Qt::LeftButton, {}, at(3)); }, 4},
+        {"click on ТО while current", 5, [&] { QTest::mouseClick(vp, Qt::LeftButton, {}, at(5)); }, 6},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
