@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
 #include <QStatusTipEvent>
 
 namespace {
@@ -43,8 +45,7 @@ DockablePanel::DockablePanel(QWidget* home, const char* name, const QString& tit
     setObjectName(QString::fromLatin1(name));
     setWindowTitle(title);
     setAutoFillBackground(true);
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(2);
+    setFrameStyle(QFrame::NoFrame);
     resize(size);
     hide();
     // Its own font, so that the panel looks the same in its tool window as in
@@ -97,6 +98,16 @@ void DockablePanel::FloatAt(const QPoint& globalTopLeft)
     const QPoint frameOffset = floating_->geometry().topLeft() - floating_->frameGeometry().topLeft();
     if (!frameOffset.isNull())
         floating_->move(globalTopLeft - frameOffset);
+}
+
+void DockablePanel::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    // The single border, then the outer and the inner raised bevel with the
+    // one-pixel border width between them.
+    qDrawWinPanel(&p, rect(), palette(), true);
+    qDrawShadePanel(&p, rect().adjusted(Inset, Inset, -Inset, -Inset), palette(), false, 1);
+    qDrawShadePanel(&p, rect().adjusted(Inset + 2, Inset + 2, -Inset - 2, -Inset - 2), palette(), false, 1);
 }
 
 void DockablePanel::mousePressEvent(QMouseEvent* e)

@@ -14,9 +14,13 @@ class QWidget;
 class DockablePanel : public QFrame {
     Q_OBJECT
 public:
+    // The panel's single border is a sunken edge this wide; the children's
+    // designed places are counted from inside it.
+    static constexpr int Inset = 2;
+
     // home: the widget the panel stands in until it is dragged off; title: the
-    // caption of its floating window. The panel starts hidden, raised, with a
-    // single border.
+    // caption of its floating window. The panel starts hidden: a single
+    // border round two raised bevels one pixel apart.
     DockablePanel(QWidget* home, const char* name, const QString& title, const QSize& size);
     ~DockablePanel() override;
 
@@ -32,6 +36,7 @@ public:
     void FloatAt(const QPoint& globalTopLeft);
 
 protected:
+    void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;

@@ -85,7 +85,8 @@ void FixedTaskEdition::BuildComponents(TfrmRoPupil& form)
 
 void FixedTaskEdition::BuildTaskStrip(TfrmRoPupil& form)
 {
-    pnlTskNew = MakePanel(form.ClientArea(), "pnlTskNew");
+    // Both bevels: the outer raised, the inner lowered.
+    pnlTskNew = MakeTwoBevelPanel(form.ClientArea(), "pnlTskNew");
     pnlTskNew->resize(665, TaskStripHeight);
     SetPanelColor(pnlTskNew, QPalette::Base);
     LabelTsk = MakeLabel(pnlTskNew, "LabelTsk", QStringLiteral("Задача:"), 32, 8);
@@ -102,10 +103,11 @@ void FixedTaskEdition::BuildPatternPanel(TfrmRoPupil& form)
                                    QSize(PatternPanelWidth, PatternPanelHeight));
     SetHint(pnlPattern, QStringLiteral("Перетащите в удобное место или закройте | Панель \"Образец\" можно снова "
                                        "открыть, щелкнув кнопку <Образец> в верхнем меню"));
-    lblPattern = MakeLabel(pnlPattern, "lblPattern", QStringLiteral("Образец:"), 16, 4);
+    lblPattern = MakeLabel(pnlPattern, "lblPattern", QStringLiteral("Образец:"), DockablePanel::Inset + 16,
+                           DockablePanel::Inset + 4);
     imagePattern = new QLabel(pnlPattern);
     imagePattern->setObjectName(QStringLiteral("imagePattern"));
-    imagePattern->setGeometry(8, 27, 254, 254);
+    imagePattern->setGeometry(DockablePanel::Inset + 8, DockablePanel::Inset + 27, 254, 254);
     imagePattern->setPixmap(QPixmap(QStringLiteral(":/fixed/pattern.png")));
     SetHint(imagePattern, QStringLiteral("Перетащите в удобное место или закройте "));
 }
@@ -116,13 +118,14 @@ void FixedTaskEdition::BuildSolutionPanel(TfrmRoPupil& form)
                                QSize(SolutionPanelWidth, SolutionPanelHeight));
     SetHint(pnlDec, QStringLiteral("Перетащите в удобное место или закройте | Панель \"Верное решение\" можно "
                                    "снова открыть, щелкнув по пиктограмме <Ключ>"));
-    lblDec = MakeLabel(pnlDec, "lblDec", QStringLiteral("Верное решение:"), 8, 8);
+    lblDec = MakeLabel(pnlDec, "lblDec", QStringLiteral("Верное решение:"), DockablePanel::Inset + 8,
+                       DockablePanel::Inset + 8);
     lstDec = MakeList(pnlDec, "lstDec", 16);
     lstDec->setFont(DesignedFont(QStringLiteral("Arial"), 13));
-    lstDec->setGeometry(8, 24, 297, 569);
+    lstDec->setGeometry(DockablePanel::Inset + 8, DockablePanel::Inset + 24, 297, 569);
     lstDec->addItems(CorrectSolutionLines());
     ListStatistDec = MakeList(pnlDec, "ListStatistDec", 13);
-    ListStatistDec->setGeometry(312, 464, 121, 129);
+    ListStatistDec->setGeometry(DockablePanel::Inset + 312, DockablePanel::Inset + 464, 121, 129);
     ListStatistDec->addItems(CorrectSolutionStatistics());
 }
 
