@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFont>
+#include <QFontMetrics>
+#include <QScreen>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,6 +18,7 @@
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 QString ShortHint(const QString& hint)
 {
@@ -67,6 +70,18 @@ void SetUpBox(QMessageBox& box, MessageKind kind, const QString& text)
     box.setTextFormat(Qt::PlainText);
     box.setText(shown);
     box.setStandardButtons(QMessageBox::Ok);
+    // The box grows with its longest line up to half the screen's width and
+    // breaks a line only where it is wider than that; Qt alone would break
+    // lines well short of it.
+    if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+        const QFontMetrics fm(label->font());
+        int longest = 0;
+        for (const QString& line : shown.split(QLatin1Char('\n')))
+            longest = std::max(longest, fm.horizontalAdvance(line));
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const int limit = screen ? screen->geometry().width() / 2 : longest;
+        label->setMinimumWidth(std::min(longest, limit));
+    }
 }
 
 void ShowBox(MessageKind kind, const QString& text)

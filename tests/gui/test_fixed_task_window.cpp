@@ -6,11 +6,17 @@
 #include "FieldRenderer.h"
 #include "FixedTaskEdition.h"
 #include "FixedTaskLayout.h"
+#include "FixedTaskTexts.h"
 #include "FormKit.h"
 #include "FreeTaskEdition.h"
 #include "RoPupilUnit.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -290,6 +296,32 @@ TEST(FixedTaskWindow, HelpItemsAnswerFromBeginOnWithTheirTexts)
     }
     EXPECT_EQ(boxes.shown[2].second.count('\t'), 4);
     EXPECT_FALSE(boxes.shown[2].second.endsWith('\r'));
+}
+
+// A box is as wide as its longest line, up to half the screen, and breaks
+// only lines wider than that.
+TEST(FixedTaskWindow, HelpBoxesGrowWithTheirLongestLineUpToHalfTheScreen)
+{
+    const int limit = QGuiApplication::primaryScreen()->geometry().width() / 2;
+    for (const QString& text : {HelpCorText(), HelpTimpaText(), HelpUmkText()}) {
+        int labelWidth = -1, longest = 0;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const QFontMetrics fm(label->font());
+            for (const QString& line : text.split('\r'))
+                longest = std::max(longest, fm.horizontalAdvance(line));
+            labelWidth = label->width();
+            box->done(QMessageBox::Ok);
+        });
+        watch.start(10);
+        MessageDlgInformation(text);
+        EXPECT_GE(labelWidth, std::min(longest, limit)) << text.left(20).toStdString();
+        EXPECT_LE(labelWidth, std::max(longest, limit) + 1) << text.left(20).toStdString();
+    }
 }
 
 // The pixel of the trace half way between the centres of two cells.
