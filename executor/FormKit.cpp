@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -44,6 +46,35 @@ void SetHint(QAction* a, const QString& hint)
     a->setStatusTip(LongHint(hint));
 }
 
+int MessageTabStop(const QFontMetrics& fm) { return 8 * std::max(1, fm.averageCharWidth()); }
+
+int MessageTextWidth(const QFont& font, const QString& text, int screenWidth, const QSize& room)
+{
+    const QFontMetrics fm(font);
+    const int tabStop = MessageTabStop(fm);
+    int longest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        int x = 0;
+        const QStringList pieces = line.split(QLatin1Char('\t'));
+        for (int i = 0; i < pieces.size(); ++i) {
+            if (i > 0)
+                x = (x / tabStop + 1) * tabStop;
+            x += fm.horizontalAdvance(pieces.at(i));
+        }
+        longest = std::max(longest, x);
+    }
+    // A text too tall for the screen at half its width takes more of the
+    // width, so that the box and its button stay on the screen.
+    auto heightAt = [&](int width) {
+        return fm.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap | Qt::TextExpandTabs, text, tabStop).height();
+    };
+    int limit = screenWidth / 2;
+    while (limit < longest && limit + MessageBoxFrame + 50 <= room.width() &&
+           heightAt(limit) + MessageBoxFrame > room.height())
+        limit += 50;
+    return std::min(longest, limit);
+}
+
 namespace {
 MessageSink& Sink()
 {
@@ -75,12 +106,15 @@ void SetUpBox(QMessageBox& box, MessageKind kind, const QString& text)
     // lines well short of it.
     if (auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
         const QFontMetrics fm(label->font());
-        int longest = 0;
-        for (const QString& line : shown.split(QLatin1Char('\n')))
-            longest = std::max(longest, fm.horizontalAdvance(line));
-        const QScreen* screen = QGuiApplication::primaryScreen();
-        const int limit = screen ? screen->geometry().width() / 2 : longest;
-        label->setMinimumWidth(std::min(longest, limit));
+        const int tabStop = MessageTabStop(fm);
+        for (QTextDocument* doc : label->findChildren<QTextDocument*>()) {
+            QTextOption option = doc->defaultTextOption();
+            option.setTabStopDistance(tabStop);
+            doc->setDefaultTextOption(option);
+        }
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            label->setMinimumWidth(
+                MessageTextWidth(label->font(), shown, screen->geometry().width(), screen->availableGeometry().size()));
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 #include <QString>
 #include <QStyledItemDelegate>
 #include <QStringList>
@@ -15,6 +16,7 @@
 
 class QAction;
 class QFont;
+class QFontMetrics;
 class QLabel;
 class QMessageBox;
 class QLineEdit;
@@ -46,6 +48,14 @@ void MessageDlgHolding(MessageKind kind, const QString& text, QWidget* owner, QP
 // it simply stops: an error box captioned with the program's title, the
 // message with a full stop added at its end.
 void ShowUnhandledError(const QString& message);
+
+// The width a box gives its text (LF line breaks): the longest line's, up to
+// half the screen's width, more where the text would be too tall for the room
+// the screen leaves. Tabs go on to stops of eight average characters.
+// The box's size beyond its text, roughly: icon and margins across, margins and the button row down.
+constexpr int MessageBoxFrame = 100;
+int MessageTabStop(const QFontMetrics& fm);
+int MessageTextWidth(const QFont& font, const QString& text, int screenWidth, const QSize& room);
 
 // Tests replace the boxes: the sink gets every message instead of a window.
 // Returns the previous sink; an empty function restores the real boxes.

@@ -324,6 +324,35 @@ TEST(FixedTaskWindow, HelpBoxesGrowWithTheirLongestLineUpToHalfTheScreen)
     }
 }
 
+// The text width a box takes on the classroom screens: a text too tall for a
+// low screen at half its width takes more of it, and then fits.
+TEST(FixedTaskWindow, HelpBoxesFitTheScreenTheyAreShownOn)
+{
+    const QFont font = QApplication::font("QMessageBox");
+    const QFontMetrics fm(font);
+    struct Case {
+        QString text;
+        int screenWidth;
+        QSize room;
+        bool halfTheScreen; // its longest line is wider than half the screen
+    };
+    const QString cor = HelpCorText().replace('\r', '\n'), umk = HelpUmkText().replace('\r', '\n');
+    for (const Case& c : {Case{cor, 1024, {1024, 738}, false}, Case{umk, 1024, {1024, 738}, true},
+                          Case{umk, 800, {800, 570}, true}, Case{umk, 1920, {1920, 1050}, false}}) {
+        SCOPED_TRACE(c.screenWidth);
+        const int width = MessageTextWidth(font, c.text, c.screenWidth, c.room);
+        const int height =
+            fm.boundingRect(QRect(0, 0, width, 0), Qt::TextWordWrap | Qt::TextExpandTabs, c.text, MessageTabStop(fm))
+                .height();
+        EXPECT_LE(height + MessageBoxFrame, c.room.height());
+        EXPECT_LE(width + MessageBoxFrame, c.room.width());
+        if (c.halfTheScreen)
+            EXPECT_GE(width, c.screenWidth / 2);
+        else
+            EXPECT_LT(width, c.screenWidth / 2);   // as wide as its longest line, nothing broken
+    }
+}
+
 // The pixel of the trace half way between the centres of two cells.
 QRgb Between(TfrmRoPupil& f, int x0, int y0, int x1, int y1)
 {
