@@ -165,6 +165,9 @@ void TfrmRoPupil::BuildToolBar(QWidget* client)
         b->setObjectName(QString::fromLatin1(name));
         b->setIcon(QIcon(QStringLiteral(":/toolbar/tool_%1.png").arg(image)));
         b->setAutoRaise(true);
+        // A tool button is pressed with the mouse only: Tab never stops on it,
+        // so Space or Enter cannot start a run from the keyboard focus.
+        b->setFocusPolicy(Qt::NoFocus);
         SetHint(b, hint);
         ToolBarAlg->addWidget(b);
         *slot = b;

@@ -112,7 +112,7 @@ TEST_P(ExecutorForm, LaysItselfOutFromTheScreenWidth)
     EXPECT_EQ(form->pnl1->width(), 560);
 }
 
-TEST_P(ExecutorForm, RunButtonsStandAgainstEachOtherBetweenTheirSeparators)
+TEST_P(ExecutorForm, RunButtonsStandBetweenTheirSeparatorsAndTakeNoFocus)
 {
     auto form = MakeForm();
     const QRect run = form->FixToolButtonDo->geometry();
@@ -122,6 +122,9 @@ TEST_P(ExecutorForm, RunButtonsStandAgainstEachOtherBetweenTheirSeparators)
     EXPECT_EQ(form->FixToolButtonResult->x(), form->FixToolButtonQuick->geometry().right() + 1);
     EXPECT_EQ(form->FixToolButtonStop->x(), form->FixToolButtonResult->geometry().right() + 1 + 8);
     EXPECT_GE(run.height(), 22);
+    for (QToolButton* b : {form->FixToolButtonDo, form->FixToolButtonQuick, form->FixToolButtonResult,
+                           form->FixToolButtonStop})
+        EXPECT_EQ(b->focusPolicy(), Qt::NoFocus) << b->objectName().toStdString();
 }
 
 TEST_P(ExecutorForm, ComponentsCarryTheirNames)
