@@ -1,6 +1,7 @@
 #include "RoPupilUnit.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -44,6 +45,12 @@ void TfrmRoPupil::EnterStage(Stage stage)
     PanelWhile->hide();
     PanelProc->hide();
     ShowCommentPanel(false);
+    // Where nothing the stage leaves enabled can take the focus, a control of
+    // a panel just hidden keeps it; it must take no more keys, or Esc or
+    // Enter there would edit in a stage that forbids it.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus->window() == this && !focus->isVisible())
+        focus->clearFocus();
 }
 
 // The stage routines and handlers are the edition's; the form's own

@@ -317,6 +317,21 @@ TEST_P(ExecutorForm, EscClosesBothConditionPanelsAndAStageChangeClosesThem)
 // The list scrolls so that the edit point stands HalfVisibleLines (17) rows
 // below the first visible line, or as far as the list scrolls: then its last
 // line is fully in view. The lines just inserted count for how far that is.
+TEST_P(ExecutorForm, AControlOfAPanelHiddenByAStageTakesNoKeys)
+{
+    auto form = MakeForm();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    form->PPButtonIfClick();
+    ASSERT_EQ(QApplication::focusWidget(), form->ButtonIf);
+    form->NMainDebug->trigger();
+    Press(*form, Qt::Key_Return);
+    Press(*form, Qt::Key_Space);
+    EXPECT_EQ(form->lstCom->count(), 5) << "no branch is inserted in \"Отладка\"";
+}
+
 TEST_P(ExecutorForm, InsertScrollsTheEditPointToTheMiddle)
 {
     struct Case {
