@@ -302,6 +302,8 @@ QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight)
 {
     auto* list = new QListWidget(parent);
     SetUpList(list, name, new FixedRowDelegate(rowHeight, list));
+    // A line too long for the list is cut at its right edge, without an ellipsis.
+    list->setTextElideMode(Qt::ElideNone);
     return list;
 }
 
