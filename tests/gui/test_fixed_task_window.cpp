@@ -307,7 +307,10 @@ TEST(FixedTaskWindow, HelpBoxesGrowWithTheirLongestLineUpToHalfTheScreen)
         int labelWidth = -1, longest = 0;
         QTimer watch;
         QObject::connect(&watch, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QMessageBox* box = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* b = qobject_cast<QMessageBox*>(w); b && b->isVisible())
+                    box = b;
             if (!box)
                 return;
             auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
