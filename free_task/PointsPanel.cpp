@@ -1,5 +1,6 @@
 #include "PointsPanel.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <qdrawutil.h>
@@ -31,4 +32,15 @@ void PointsPanel::paintEvent(QPaintEvent*)
     qDrawWinPanel(&p, r, palette(), true);
     qDrawShadePanel(&p, r.adjusted(2, 2, -2, -2), palette(), false, 1);
     qDrawShadePanel(&p, r.adjusted(4, 4, -4, -4), palette(), false, 1);
+}
+
+void PointsPanel::hideEvent(QHideEvent* e)
+{
+    // Where nothing else on the window can take the focus (in "Отладка"),
+    // Qt leaves it on the hidden edit, which would go on taking the pupil's
+    // keys unseen.
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && isAncestorOf(focus))
+        focus->clearFocus();
+    QFrame::hideEvent(e);
 }

@@ -17,6 +17,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     bool pressed_ = false;

@@ -214,8 +214,13 @@ TEST_F(PointsPanelTest, ClicksOnThePanelApplyAndClicksBesideItDoNot)
     ed.EditAY->setText("2");
     form.NMainDebug->trigger();
     EXPECT_FALSE(ed.PanelPoints->isHidden());
+    ed.EditAY->setFocus();
     QTest::mouseClick(ed.PanelPoints, Qt::LeftButton, {}, QPoint(400, 30));
     EXPECT_EQ(m.ExecY, 2);
+    // Nothing else takes the focus in "Отладка": the hidden edit gives it up
+    // rather than take keys unseen.
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &form, Qt::Key_5);
+    EXPECT_EQ(ed.EditAY->text(), "2");
 }
 
 TEST_F(PointsPanelTest, TheFieldSizeKeepsThePoints)
