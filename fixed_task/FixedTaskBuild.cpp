@@ -74,6 +74,7 @@ void FixedTaskEdition::BuildComponents(TfrmRoPupil& form)
     FixToolButtonKey->setObjectName(QStringLiteral("FixToolButtonKey"));
     FixToolButtonKey->setIcon(QIcon(QStringLiteral(":/toolbar/tool_4.png")));
     FixToolButtonKey->setAutoRaise(true);
+    FixToolButtonKey->setFocusPolicy(Qt::NoFocus);   // a tool button is for the mouse only
     SetHint(FixToolButtonKey, QStringLiteral("Открыть верное решение | Открыть верное решение "));
     form.ToolBarAlg->addWidget(FixToolButtonKey);
     QObject::connect(FixToolButtonKey, &QToolButton::clicked, FixToolButtonKey, [this] { FixToolButtonKeyClick(); });

@@ -131,6 +131,9 @@ TEST(FixedTaskWindow, LaysItselfOutAsDesigned)
     EXPECT_LE(wide.frameGeometry().bottom(), 1040);
 
     Window w = MakeWindow();
+    // The key stands after the wide separator and, like the run buttons, is for the mouse only.
+    EXPECT_EQ(w.edition->FixToolButtonKey->x(), w.f().FixToolButtonStop->geometry().right() + 1 + 180);
+    EXPECT_EQ(w.edition->FixToolButtonKey->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(w.f().windowTitle(), "Исполнитель \"Тимпушка\".  Задача  \"Квадрат\"");
     EXPECT_EQ(w.f().PaintImage->statusTip(), " Рабочее поле для Тимпушки имеет размер 12х12 клеток");
     EXPECT_EQ(w.f().pnl1->toolTip(), "Рабочее поле для Тимпушки ");
