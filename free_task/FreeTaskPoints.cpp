@@ -74,14 +74,17 @@ void FreeTaskEdition::BuildPointsPanel(QWidget* client)
     PanelPoints->OnSurfaceClick = [this] { PanelPointsClick(); };
 
     QWidget* p = PanelPoints;
-    CheckBoxA = MakeCheckBox(p, "CheckBoxA", QStringLiteral("т.А"), QRect(8, 8, 41, 17), true);
-    Label3 = MakeLabel(p, "Label3", QStringLiteral("X="), 56, 8);
-    EditAX = MakeEdit(p, "EditAX", QRect(80, 6, 25, 21), QStringLiteral("0"));
-    UpDownAX = MakeUpDown(p, "UpDownAX", EditAX, QRect(105, 6, 16, 21));
-    Label4 = MakeLabel(p, "Label4", QStringLiteral("Y="), 136, 8);
-    EditAY = MakeEdit(p, "EditAY", QRect(160, 6, 25, 21), QStringLiteral("0"));
-    UpDownAY = MakeUpDown(p, "UpDownAY", EditAY, QRect(185, 6, 16, 21));
-    Label8 = MakeLabel(p, "Label8", QStringLiteral("Направление="), 216, 8);
+    // The designed places count from inside the panel's single border.
+    const int in = PointsPanel::Inset;
+    auto At = [in](int left, int top, int width, int height) { return QRect(left + in, top + in, width, height); };
+    CheckBoxA = MakeCheckBox(p, "CheckBoxA", QStringLiteral("т.А"), At(8, 8, 41, 17), true);
+    Label3 = MakeLabel(p, "Label3", QStringLiteral("X="), 56 + in, 8 + in);
+    EditAX = MakeEdit(p, "EditAX", At(80, 6, 25, 21), QStringLiteral("0"));
+    UpDownAX = MakeUpDown(p, "UpDownAX", EditAX, At(105, 6, 16, 21));
+    Label4 = MakeLabel(p, "Label4", QStringLiteral("Y="), 136 + in, 8 + in);
+    EditAY = MakeEdit(p, "EditAY", At(160, 6, 25, 21), QStringLiteral("0"));
+    UpDownAY = MakeUpDown(p, "UpDownAY", EditAY, At(185, 6, 16, 21));
+    Label8 = MakeLabel(p, "Label8", QStringLiteral("Направление="), 216 + in, 8 + in);
 
     // A drop-down list whose text field also takes typing; typed text never
     // becomes an entry. At start the text reads "вправо" with no entry chosen.
@@ -90,17 +93,17 @@ void FreeTaskEdition::BuildPointsPanel(QWidget* client)
     ComboBoxTo->setEditable(true);
     ComboBoxTo->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxTo->addItems(DirectionEntries());
-    ComboBoxTo->setGeometry(296, 6, 65, 21);
+    ComboBoxTo->setGeometry(At(296, 6, 65, 21));
     ComboBoxTo->setCurrentIndex(-1);
     ComboBoxTo->setEditText(QStringLiteral("вправо"));
 
-    CheckBoxB = MakeCheckBox(p, "CheckBoxB", QStringLiteral("т.Б"), QRect(432, 8, 41, 17), false);
-    Label6 = MakeLabel(p, "Label6", QStringLiteral("X="), 488, 8);
-    EditBX = MakeEdit(p, "EditBX", QRect(512, 6, 25, 21), QStringLiteral("0"));
-    UpDownBX = MakeUpDown(p, "UpDownBX", EditBX, QRect(537, 6, 16, 21));
-    Label7 = MakeLabel(p, "Label7", QStringLiteral("Y="), 568, 8);
-    EditBY = MakeEdit(p, "EditBY", QRect(592, 6, 25, 21), QStringLiteral("0"));
-    UpDownBY = MakeUpDown(p, "UpDownBY", EditBY, QRect(617, 6, 16, 21));
+    CheckBoxB = MakeCheckBox(p, "CheckBoxB", QStringLiteral("т.Б"), At(432, 8, 41, 17), false);
+    Label6 = MakeLabel(p, "Label6", QStringLiteral("X="), 488 + in, 8 + in);
+    EditBX = MakeEdit(p, "EditBX", At(512, 6, 25, 21), QStringLiteral("0"));
+    UpDownBX = MakeUpDown(p, "UpDownBX", EditBX, At(537, 6, 16, 21));
+    Label7 = MakeLabel(p, "Label7", QStringLiteral("Y="), 568 + in, 8 + in);
+    EditBY = MakeEdit(p, "EditBY", At(592, 6, 25, 21), QStringLiteral("0"));
+    UpDownBY = MakeUpDown(p, "UpDownBY", EditBY, At(617, 6, 16, 21));
 
     QWidget::setTabOrder(EditAX, EditAY);
     QWidget::setTabOrder(EditAY, EditBX);

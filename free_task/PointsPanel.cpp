@@ -30,8 +30,8 @@ void PointsPanel::paintEvent(QPaintEvent*)
     QPainter p(this);
     const QRect r = rect();
     qDrawWinPanel(&p, r, palette(), true);
-    qDrawShadePanel(&p, r.adjusted(2, 2, -2, -2), palette(), false, 1);
-    qDrawShadePanel(&p, r.adjusted(4, 4, -4, -4), palette(), false, 1);
+    qDrawShadePanel(&p, r.adjusted(Inset, Inset, -Inset, -Inset), palette(), false, 1);
+    qDrawShadePanel(&p, r.adjusted(Inset + 2, Inset + 2, -Inset - 2, -Inset - 2), palette(), false, 1);
 }
 
 void PointsPanel::hideEvent(QHideEvent* e)

@@ -11,6 +11,9 @@
 class PointsPanel : public QFrame {
 public:
     explicit PointsPanel(QWidget* parent);
+    // The single border is a sunken edge this wide; the controls' places
+    // are counted from inside it.
+    static constexpr int Inset = 2;
     std::function<void()> OnSurfaceClick;
 
 protected:

@@ -101,8 +101,11 @@ TEST_F(PointsPanelTest, PanelAsDesigned)
         EXPECT_EQ(u->Min(), 0);
         EXPECT_EQ(u->Max(), 11);
     }
-    EXPECT_EQ(ed.EditBY->geometry(), QRect(592, 6, 25, 21));
-    EXPECT_EQ(ed.UpDownBY->geometry(), QRect(617, 6, 16, 21));
+    // Places count from inside the panel's border.
+    const QPoint in(PointsPanel::Inset, PointsPanel::Inset);
+    EXPECT_EQ(ed.EditBY->geometry(), QRect(QPoint(592, 6) + in, QSize(25, 21)));
+    EXPECT_EQ(ed.UpDownBY->geometry(), QRect(QPoint(617, 6) + in, QSize(16, 21)));
+    EXPECT_EQ(ed.Label8->pos(), QPoint(216, 8) + in);
     EXPECT_EQ(ed.Label8->text(), "Направление=");
     EXPECT_EQ(ed.NMainPoints->text(), "Точки        ");
     EXPECT_EQ(ed.NMainHelpMenu->actions().size(), 4);
