@@ -21,8 +21,14 @@ FormLayout ComputeFormLayoutForMargin(int screenWidth, int16_t m)
     l.pnlMain = QRect(m, m, 54 * m, 54 * m);
     l.lstCom = QRect(lstLeft, lstTop, lstWidth, pnl1Side);
     l.HalfVisibleLines = (l.lstCom.height() / lstComItemHeight) / 2;
-    l.ListStatist = QRect(l.PPPanelSystCom.left(), l.lstCom.top() + l.lstCom.height() - ListStatistHeight,
-                          l.PPPanelSystCom.width(), ListStatistHeight);
+    // The statistics end level with the algorithm list. On the smallest
+    // layouts (m of 7 or less) that would put them over the command panel's
+    // last buttons; they then start just below the panel, shorter, and scroll.
+    const int lstBottom = l.lstCom.top() + l.lstCom.height();
+    const int panelBottom = l.PPPanelSystCom.top() + l.PPPanelSystCom.height();
+    const int statTop = std::max(lstBottom - ListStatistHeight, panelBottom + m);
+    l.ListStatist = QRect(l.PPPanelSystCom.left(), statTop, l.PPPanelSystCom.width(),
+                          std::max(lstBottom - statTop, 2 * lstComItemHeight));
     return l;
 }
 

@@ -105,3 +105,20 @@ TEST(Layout, TheWindowFitsTheScreen)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Layout, StatisticsNeverCoverTheCommandPanel)
+{
+    for (int16_t m = 3; m <= 25; ++m) {
+        const FormLayout l = ComputeFormLayoutForMargin(100 * m, m);
+        EXPECT_FALSE(l.ListStatist.intersects(l.PPPanelSystCom)) << "m = " << m;
+        if (m >= 8) {
+            // Where there is room, they end level with the algorithm list at their designed height.
+            EXPECT_EQ(l.ListStatist.bottom(), l.lstCom.bottom()) << "m = " << m;
+            EXPECT_EQ(l.ListStatist.height(), ListStatistHeight) << "m = " << m;
+        }
+    }
+}
+
+} // namespace
