@@ -356,6 +356,16 @@ QFrame* MakeTwoBevelPanel(QWidget* parent, const char* name)
     return f;
 }
 
+void PaintFramedPanel(QWidget* panel)
+{
+    QPainter p(panel);
+    const QRect r = panel->rect();
+    const int in = FramedPanelInset;
+    qDrawWinPanel(&p, r, panel->palette(), true);
+    qDrawShadePanel(&p, r.adjusted(in, in, -in, -in), panel->palette(), false, 1);
+    qDrawShadePanel(&p, r.adjusted(in + 2, in + 2, -in - 2, -in - 2), panel->palette(), false, 1);
+}
+
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& r)
 {
     auto* b = new QPushButton(caption, parent);

@@ -103,6 +103,12 @@ void SetUpList(QListWidget* list, const char* name, QStyledItemDelegate* rows);
 QFrame* MakePanel(QWidget* parent, const char* name, QFrame::Shadow shadow = QFrame::Sunken);
 // A panel with both bevels: the outer raised, the inner lowered.
 QFrame* MakeTwoBevelPanel(QWidget* parent, const char* name);
+// The frame of a panel standing on its own, from the outside in: a single
+// sunken border FramedPanelInset wide, a raised bevel, one pixel of the
+// panel's colour and a second raised bevel. The children's designed places
+// are counted from inside the border.
+constexpr int FramedPanelInset = 2;
+void PaintFramedPanel(QWidget* panel);
 // A push button at its designed place; Enter presses it when it has the focus.
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& r);
 // A label at its designed place, as wide as its caption.

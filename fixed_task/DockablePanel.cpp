@@ -1,10 +1,10 @@
 #include "DockablePanel.h"
 
+#include "FormKit.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMouseEvent>
-#include <QPainter>
-#include <qdrawutil.h>
 #include <QStatusTipEvent>
 
 namespace {
@@ -100,15 +100,7 @@ void DockablePanel::FloatAt(const QPoint& globalTopLeft)
         floating_->move(globalTopLeft - frameOffset);
 }
 
-void DockablePanel::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    // The single border, then the outer and the inner raised bevel with the
-    // one-pixel border width between them.
-    qDrawWinPanel(&p, rect(), palette(), true);
-    qDrawShadePanel(&p, rect().adjusted(Inset, Inset, -Inset, -Inset), palette(), false, 1);
-    qDrawShadePanel(&p, rect().adjusted(Inset + 2, Inset + 2, -Inset - 2, -Inset - 2), palette(), false, 1);
-}
+void DockablePanel::paintEvent(QPaintEvent*) { PaintFramedPanel(this); }
 
 void DockablePanel::mousePressEvent(QMouseEvent* e)
 {

@@ -5,6 +5,8 @@
 // panel again shows it where it was, floating or in place. The window holds
 // no docking site, so a floating panel never goes back into the window.
 
+#include "FormKit.h"
+
 #include <QFrame>
 #include <QPoint>
 #include <QPointer>
@@ -14,9 +16,8 @@ class QWidget;
 class DockablePanel : public QFrame {
     Q_OBJECT
 public:
-    // The panel's single border is a sunken edge this wide; the children's
-    // designed places are counted from inside it.
-    static constexpr int Inset = 2;
+    // The children's designed places are counted from inside the single border.
+    static constexpr int Inset = FramedPanelInset;
 
     // home: the widget the panel stands in until it is dragged off; title: the
     // caption of its floating window. The panel starts hidden: a single

@@ -1,9 +1,9 @@
 #include "PointsPanel.h"
 
+#include "FormKit.h"
+
 #include <QApplication>
 #include <QMouseEvent>
-#include <QPainter>
-#include <qdrawutil.h>
 
 PointsPanel::PointsPanel(QWidget* parent) : QFrame(parent) {}
 
@@ -25,14 +25,7 @@ void PointsPanel::mouseReleaseEvent(QMouseEvent* e)
         OnSurfaceClick();
 }
 
-void PointsPanel::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    const QRect r = rect();
-    qDrawWinPanel(&p, r, palette(), true);
-    qDrawShadePanel(&p, r.adjusted(Inset, Inset, -Inset, -Inset), palette(), false, 1);
-    qDrawShadePanel(&p, r.adjusted(Inset + 2, Inset + 2, -Inset - 2, -Inset - 2), palette(), false, 1);
-}
+void PointsPanel::paintEvent(QPaintEvent*) { PaintFramedPanel(this); }
 
 void PointsPanel::hideEvent(QHideEvent* e)
 {

@@ -5,15 +5,16 @@
 // single sunken border, a raised bevel, one pixel of the panel's colour and
 // a second raised bevel.
 
+#include "FormKit.h"
+
 #include <QFrame>
 #include <functional>
 
 class PointsPanel : public QFrame {
 public:
     explicit PointsPanel(QWidget* parent);
-    // The single border is a sunken edge this wide; the controls' places
-    // are counted from inside it.
-    static constexpr int Inset = 2;
+    // The controls' places are counted from inside the single border.
+    static constexpr int Inset = FramedPanelInset;
     std::function<void()> OnSurfaceClick;
 
 protected:
