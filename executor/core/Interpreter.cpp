@@ -3,8 +3,6 @@
 #include "AlgorithmText.h"
 
 #include <algorithm>
-#include <chrono>
-#include <thread>
 
 // Every line is recognised by the tests of AlgorithmText on the line as
 // stored; they look at its trimmed form.
@@ -16,16 +14,6 @@ QString WallBumpMessage()
                           "ни ШАГОМ ни ПРЫЖКОМ!!\r"
                           "ПОВОРОТ - это поворот на 90 градусов\r"
                           "против часовой стрелки!");
-}
-
-QString PassDoneMessage(int wallCount, const int places[3])
-{
-    QString text = QStringLiteral("Алгоритм исполнен\r");
-    text += wallCount == 1 ? QStringLiteral("при расположении стенки: ")
-                           : QStringLiteral("при расположении стенок: ");
-    for (int w = 0; w < wallCount; ++w)
-        text += QString::number(places[w]) + QLatin1Char(' ');
-    return text;
 }
 
 QString UnclosedBranchMessage()
@@ -389,128 +377,4 @@ void LineInterpreter::WallBump()
     }
     h_.ShowError(WallBumpMessage());
     h_.Paint();
-}
-
-bool LineInterpreter::TopLevelPass(int32_t& i)
-{
-    // The main body ends at the first line that is "КОН" exactly as stored;
-    // descriptions after it are reached only through calls.
-    for (i = 0; i < h_.LineCount() && !IsRunEnd(h_.Line(i)); ++i) {
-        ExecLine(i);
-        if (Stopped()) {
-            h_.EnableWorkMenu();
-            return false;
-        }
-    }
-    return true;
-}
-
-void LineInterpreter::RunAlgorithm()
-{
-    // A run is never started from inside another: the speed buttons are off
-    // while one lasts. Should it happen anyway, the second start is ignored.
-    if (running_)
-        return;
-    running_ = true;
-    depth_ = 0;
-    callDepth_ = 0;
-    aborted_ = false;
-
-    h_.DrawField();
-    h_.DrawScene();
-    h_.Highlight(0);
-    h_.ShowField();
-    h_.DisableWorkMenu();
-    m_.StopFlag = 0;
-
-    const int n = std::min(m_.JumpWallCount(), 3);
-    int32_t i = 0;
-    if (n == 0) {
-        if (TopLevelPass(i)) {
-            h_.Highlight(i);
-            h_.EnableWorkMenu();
-        }
-        running_ = false;
-        return;
-    }
-
-    for (int w = 0; w < n; ++w)
-        h_.DisableJumpWallTimer(w);
-    // Place of wall 0 outermost, each place going 1 then 2.
-    const int passes = 1 << n;
-    for (int c = 0; c < passes; ++c) {
-        int places[3] = {1, 1, 1};
-        for (int w = 0; w < n; ++w)
-            places[w] = ((c >> (n - 1 - w)) & 1) + 1;
-
-        h_.DrawField();
-        h_.DrawScene();
-        h_.Highlight(0);
-        for (int w = 0; w < n; ++w) {
-            h_.DrawJumpWallGhost(w, 3 - places[w]);
-            h_.DrawJumpWall(w, places[w]);
-            m_.JumpWallState[w] = places[w];
-        }
-        h_.ShowField();
-
-        if (!TopLevelPass(i)) {
-            running_ = false;
-            return;
-        }
-        h_.ShowInformation(PassDoneMessage(n, places));
-        // Only a window closed behind the box can have set the flag here.
-        if (m_.StopFlag != 0) {
-            h_.EnableWorkMenu();
-            running_ = false;
-            return;
-        }
-    }
-    h_.Highlight(i);
-    h_.EnableWorkMenu();
-    running_ = false;
-}
-
-int StartJumpWalls(RoPupilModel& model, RunHost& host)
-{
-    for (int32_t& state : model.JumpWallState)
-        state = 0;
-    const int n = std::min(model.JumpWallCount(), 3);
-    for (int w = 0; w < n; ++w) {
-        host.DrawJumpWallGhost(w, 2);
-        host.DrawJumpWall(w, 1);
-        model.JumpWallState[w] = 1;
-    }
-    host.ShowField();
-    return n;
-}
-
-void JumpWallTimerTick(RoPupilModel& model, RunHost& host, int i)
-{
-    // A timer left running for a wall that is no longer in the lists does nothing.
-    if (i < 0 || i >= std::min(model.JumpWallCount(), 3))
-        return;
-    if (model.JumpWallState[i] == 1) {
-        model.JumpWallState[i] = 2;
-        host.DrawJumpWallGhost(i, 1);
-        host.DrawJumpWall(i, 2);
-        host.ShowField();
-    } else if (model.JumpWallState[i] == 2) {
-        model.JumpWallState[i] = 1;
-        host.DrawJumpWallGhost(i, 2);
-        host.DrawJumpWall(i, 1);
-        host.ShowField();
-    }
-}
-
-void Delay(int32_t seconds, int32_t ms)
-{
-    const int64_t length = int64_t(seconds) * 1000 + ms;
-    if (length <= 0)
-        return;
-    // A steady clock: the pause ends when its length has passed, whatever the
-    // time of day does meanwhile. Sleeping leaves the core free.
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(length);
-    for (Clock::time_point now = Clock::now(); now < end; now = Clock::now())
-        std::this_thread::sleep_for(end - now);
 }
