@@ -14,11 +14,8 @@ void TfrmRoPupil::StartJumpWalls()
     if (n >= 3) Timer3->start();
 }
 
-void TfrmRoPupil::JumpWallTimerTick(int wall)
-{
-    if (wall < model_.JumpWallCount())
-        ::JumpWallTimerTick(model_, *host_, wall);
-}
+// A tick for a wall no longer in the lists does nothing.
+void TfrmRoPupil::JumpWallTimerTick(int wall) { ::JumpWallTimerTick(model_, *host_, wall); }
 
 void TfrmRoPupil::Timer1Timer() { JumpWallTimerTick(0); }
 void TfrmRoPupil::Timer2Timer() { JumpWallTimerTick(1); }

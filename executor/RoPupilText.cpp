@@ -11,11 +11,7 @@
 
 QStringList TfrmRoPupil::AlgorithmLines() const
 {
-    QStringList lines;
-    lines.reserve(lstCom->count());
-    for (int i = 0; i < lstCom->count(); ++i)
-        lines << lstCom->item(i)->text();
-    return lines;
+    return ListItems(lstCom);
 }
 
 int TfrmRoPupil::CurrentLine() const

@@ -54,9 +54,7 @@ void FixedTaskEdition::InitialReset(TfrmRoPupil& form)
 
 bool FixedTaskEdition::LoadTask(TfrmRoPupil& form)
 {
-    QStringList strip;
-    for (int i = 0; i < lstTsk->count(); ++i)
-        strip << lstTsk->item(i)->text();
+    QStringList strip = ListItems(lstTsk);
     const TaskReadResult read = ::LoadTask(MemoTask, form.Model(), strip);
     lstTsk->clear();
     lstTsk->addItems(strip);

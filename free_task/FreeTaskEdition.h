@@ -21,7 +21,6 @@ class UpDown;
 
 class FreeTaskEdition : public RoPupilEdition {
 public:
-    int LeftFacingPictureDy() const override { return 1; }
     void BuildMainMenuItems(TfrmRoPupil& form) override;
     void BuildComponents(TfrmRoPupil& form) override;
     void AddStageRows(TfrmRoPupil& form, StageTable& stages) override;

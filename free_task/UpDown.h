@@ -15,7 +15,6 @@ public:
 
     int Min() const { return min_; }
     int Max() const { return max_; }
-    int Position() const { return position_; }
     // A new range leaves the edit's text alone.
     void SetMin(int min) { min_ = min; }
     void SetMax(int max) { max_ = max; }
