@@ -101,12 +101,6 @@ bool TfrmRoPupil::eventFilter(QObject* watched, QEvent* e)
             lastKeyReceiver_ = w;
             FormKeyDown(key->key(), key->modifiers());
         }
-        if (key->key() == Qt::Key_Escape) {
-            if (watched == ButtonIf || watched == ButtonIfNot)
-                PanelIf->hide();
-            else if (watched == ButtonWhile || watched == ButtonWhileNot)
-                PanelWhile->hide();
-        }
     }
     // The controls' own handling, after the form has seen the key.
     if (ProcPanelEvent(watched, e) || ComMenuEvent(watched, e))
@@ -132,7 +126,7 @@ void TfrmRoPupil::FormKeyDown(int key, Qt::KeyboardModifiers shift)
     };
     for (const Binding& b : bindings) {
         if (b.key == key) {
-            if (b.click && b.button->isEnabled())
+            if (b.button->isEnabled())
                 (this->*b.click)();
             return;
         }
