@@ -12,6 +12,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QValidator>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -44,17 +45,7 @@ void SetFieldColor(QLineEdit* edit, const QColor& color)
 bool IsNameCode(int code) { return code == 8 || code == 32 || code == 44 || (code >= 192 && code <= 255); }
 
 // True when every character of the text is one the name fields take.
-bool AllNameChars(const QString& text)
-{
-    QStringEncoder encoder("windows-1251", QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError() || bytes.size() != text.size())
-        return false;
-    for (char b : bytes)
-        if (!IsNameCode(static_cast<unsigned char>(b)))
-            return false;
-    return true;
-}
+bool AllNameChars(const QString& text) { return std::all_of(text.begin(), text.end(), InNameChars); }
 
 // Judges whatever a name field is offered besides a single typed character:
 // a paste (Shift+Insert, the context menu, the mouse's middle button), a
