@@ -10,16 +10,15 @@
 
 void TfrmRoPupil::BuildStageTable()
 {
-    auto item = [](QAction* a) { return [a](bool on) { a->setEnabled(on); }; };
     // Columns: initial, begun, development, debugging. The running stage is
     // not a column: the run handlers switch the speed buttons and "Разработка".
-    stages_.Append({QStringLiteral("NMainBegin"), {On, Off, Off, Off}, item(NMainBegin)});
-    stages_.Append({QStringLiteral("NMainWork"), {Off, On, Off, On}, item(NMainWork)});
-    stages_.Append({QStringLiteral("NMainDebug"), {Off, Off, On, Off}, item(NMainDebug)});
+    stages_.Append({QStringLiteral("NMainBegin"), {On, Off, Off, Off}, SetsEnabled(NMainBegin)});
+    stages_.Append({QStringLiteral("NMainWork"), {Off, On, Off, On}, SetsEnabled(NMainWork)});
+    stages_.Append({QStringLiteral("NMainDebug"), {Off, Off, On, Off}, SetsEnabled(NMainDebug)});
     stages_.Append({QStringLiteral("FixToolButtonDo"), {Off, Off, Off, On},
                     [this](bool on) { SetSpeedButtonsEnabled(on); }});
     stages_.Append({QStringLiteral("FixToolButtonStop"), {Off, Off, Off, On},
-                    [this](bool on) { FixToolButtonStop->setEnabled(on); }});
+                    SetsEnabled(FixToolButtonStop)});
     stages_.Append({QStringLiteral("LabelPP1"), {Off, Off, On, Off}, [this](bool on) {
                         for (QLabel* l : {LabelPP1, LabelPP2, LabelPP3, LabelPP4, LabelPP5})
                             l->setEnabled(on);
@@ -29,11 +28,11 @@ void TfrmRoPupil::BuildStageTable()
                                                PPButtonDoProc, PPButtonIf, PPButtonWhile})
                             b->setEnabled(on);
                     }});
-    stages_.Append({QStringLiteral("lstCom"), {Off, Off, On, Off}, [this](bool on) { lstCom->setEnabled(on); }});
+    stages_.Append({QStringLiteral("lstCom"), {Off, Off, On, Off}, SetsEnabled(lstCom)});
     stages_.Append({QStringLiteral("ListStatist visible"), {Off, Off, On, Keep},
                     [this](bool on) { ListStatist->setVisible(on); }});
     stages_.Append({QStringLiteral("ListStatist"), {Keep, Keep, On, Off},
-                    [this](bool on) { ListStatist->setEnabled(on); }});
+                    SetsEnabled(ListStatist)});
 }
 
 void TfrmRoPupil::EnterStage(Stage stage)

@@ -133,16 +133,13 @@ void FixedTaskEdition::BuildSolutionPanel(TfrmRoPupil& form)
 void FixedTaskEdition::AddStageRows(TfrmRoPupil&, StageTable& stages)
 {
     // Columns: initial, begun, development, debugging.
-    QAction* pattern = NMainPattern;
-    QAction* help = NMainHelp;
-    stages.InsertAfter(QStringLiteral("NMainDebug"), {QStringLiteral("NMainPattern"), {Off, Off, On, Off},
-                                                      [pattern](bool on) { pattern->setEnabled(on); }});
+    stages.InsertAfter(QStringLiteral("NMainDebug"),
+                       {QStringLiteral("NMainPattern"), {Off, Off, On, Off}, SetsEnabled(NMainPattern)});
     // "Справка" stays on from "Начать" on, during runs too.
-    stages.InsertAfter(QStringLiteral("NMainPattern"), {QStringLiteral("NMainHelp"), {Off, On, On, On},
-                                                        [help](bool on) { help->setEnabled(on); }});
-    QToolButton* key = FixToolButtonKey;
-    stages.InsertAfter(QStringLiteral("FixToolButtonStop"), {QStringLiteral("FixToolButtonKey"), {Off, Off, Off, On},
-                                                             [key](bool on) { key->setEnabled(on); }});
+    stages.InsertAfter(QStringLiteral("NMainPattern"),
+                       {QStringLiteral("NMainHelp"), {Off, On, On, On}, SetsEnabled(NMainHelp)});
+    stages.InsertAfter(QStringLiteral("FixToolButtonStop"),
+                       {QStringLiteral("FixToolButtonKey"), {Off, Off, Off, On}, SetsEnabled(FixToolButtonKey)});
     // The strip is disabled from the initial stage on: it takes no mouse or
     // keyboard input, and a click on it falls through to the window's
     // background. Unlike a disabled Qt parent it leaves its labels and list
@@ -162,7 +159,7 @@ void FixedTaskEdition::AddStageRows(TfrmRoPupil&, StageTable& stages)
                        label->setEnabled(on);
                        name->setEnabled(on);
                    }});
-    stages.Append({QStringLiteral("lstTsk"), {Keep, Keep, On, Off}, [tasks](bool on) { tasks->setEnabled(on); }});
+    stages.Append({QStringLiteral("lstTsk"), {Keep, Keep, On, Off}, SetsEnabled(lstTsk)});
     DockablePanel* panel = pnlPattern;
     stages.Append({QStringLiteral("pnlPattern visible"), {Keep, Keep, Off, Keep},
                    [panel](bool on) { panel->SetShown(on); }});

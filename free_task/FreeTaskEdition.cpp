@@ -31,12 +31,10 @@ void FreeTaskEdition::AddStageRows(TfrmRoPupil&, StageTable& stages)
 {
     // The points are set while the algorithm is edited; the field size may
     // change from "Начать" on, during runs too.
-    QAction* points = NMainPoints;
-    QAction* size = NMainHelp;
     stages.InsertAfter(QStringLiteral("NMainDebug"),
-                       {QStringLiteral("NMainPoints"), {Off, Off, On, Off}, [points](bool on) { points->setEnabled(on); }});
+                       {QStringLiteral("NMainPoints"), {Off, Off, On, Off}, SetsEnabled(NMainPoints)});
     stages.InsertAfter(QStringLiteral("NMainPoints"),
-                       {QStringLiteral("NMainHelp"), {Off, On, On, On}, [size](bool on) { size->setEnabled(on); }});
+                       {QStringLiteral("NMainHelp"), {Off, On, On, On}, SetsEnabled(NMainHelp)});
 }
 
 void FreeTaskEdition::FormClick(TfrmRoPupil&)

@@ -24,6 +24,14 @@ struct StageRow {
     StageValue ValueIn(Stage s) const { return Values[size_t(s)]; }
 };
 
+// The Apply of a row that only enables or disables its control (a widget
+// or a menu item).
+template <class Control>
+std::function<void(bool)> SetsEnabled(Control* control)
+{
+    return [control](bool on) { control->setEnabled(on); };
+}
+
 class StageTable {
 public:
     void Append(StageRow row);
