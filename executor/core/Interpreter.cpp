@@ -126,6 +126,35 @@ void LineInterpreter::ExecLine(int32_t& i)
     --depth_;
 }
 
+bool LineInterpreter::ExecBranchLines(int32_t& i, QString& t, int32_t header, bool elseEnds)
+{
+    for (;; ++i) {
+        if (!TextOrUnclosed(i, t, header, Structure::Branch))
+            return false;
+        if (IsEndIf(t) || (elseEnds && IsElse(t)))
+            return true;
+        ExecLine(i);
+        if (Stopped())
+            return false;
+    }
+}
+
+bool LineInterpreter::SkipBranchLines(int32_t& i, QString& t, int32_t header, bool elseEnds)
+{
+    // The branches nested in the part are counted: only the branch's own
+    // "ИНАЧЕ" or "ВСЁ" ends it.
+    for (int depth = 1;; ++i) {
+        if (!TextOrUnclosed(i, t, header, Structure::Branch))
+            return false;
+        if (IsBranchHeaderWithCondition(t))
+            ++depth;
+        if (depth == 1 && (IsEndIf(t) || (elseEnds && IsElse(t))))
+            return true;
+        if (IsEndIf(t))
+            --depth;
+    }
+}
+
 void LineInterpreter::ExecIf(int32_t& i)
 {
     const int32_t header = i;
@@ -141,64 +170,25 @@ void LineInterpreter::ExecIf(int32_t& i)
             return;
         ShowLine(i);
         ++i;
-        for (;;) {
-            if (!TextOrUnclosed(i, t, header, Structure::Branch))
-                return;
-            if (IsElse(t) || IsEndIf(t))
-                break;
-            ExecLine(i);
-            if (Stopped())
-                return;
-            ++i;
-        }
+        if (!ExecBranchLines(i, t, header, true))
+            return;
         if (IsElse(t)) {
-            // Pass over the else-part, counting the branches nested in it.
             ++i;
-            int depth = 1;
-            for (;;) {
-                if (!TextOrUnclosed(i, t, header, Structure::Branch))
-                    return;
-                if (IsBranchHeaderWithCondition(t))
-                    ++depth;
-                if (IsEndIf(t)) {
-                    if (depth == 1)
-                        break;
-                    --depth;
-                }
-                ++i;
-            }
+            if (!SkipBranchLines(i, t, header, false))
+                return;
         }
         ShowLine(i);
         return;
     }
 
-    // Pass over the then-part, counting the branches nested in it.
-    i += 2;
-    int depth = 1;
-    for (;;) {
-        if (!TextOrUnclosed(i, t, header, Structure::Branch))
-            return;
-        if (IsBranchHeaderWithCondition(t))
-            ++depth;
-        if ((IsElse(t) || IsEndIf(t)) && depth == 1)
-            break;
-        if (IsEndIf(t))
-            --depth;
-        ++i;
-    }
+    i += 2; // past the "ТО" line
+    if (!SkipBranchLines(i, t, header, true))
+        return;
     if (IsElse(t)) {
         ShowLine(i);
         ++i;
-        for (;;) {
-            if (!TextOrUnclosed(i, t, header, Structure::Branch))
-                return;
-            if (IsEndIf(t))
-                break;
-            ExecLine(i);
-            if (Stopped())
-                return;
-            ++i;
-        }
+        if (!ExecBranchLines(i, t, header, false))
+            return;
     }
     ShowLine(i);
 }

@@ -83,6 +83,11 @@ private:
     // stands at `header` has no closing line.
     bool TextOrUnclosed(int32_t i, QString& text, int32_t header, Structure s);
     void EndRunWithError(const QString& text);
+    // The lines of a branch's part from i up to its "ВСЁ" (or its "ИНАЧЕ"
+    // too, with elseEnds), executed or passed over; i and t are left on the
+    // line that ended the part. False when the run ended meanwhile.
+    bool ExecBranchLines(int32_t& i, QString& t, int32_t header, bool elseEnds);
+    bool SkipBranchLines(int32_t& i, QString& t, int32_t header, bool elseEnds);
     void Move(bool trace);
 
     RoPupilModel& m_;
