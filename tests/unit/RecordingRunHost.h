@@ -12,6 +12,14 @@
 #include <string>
 #include <vector>
 
+// The 12-cell field of a 1024-pixel screen.
+inline void UseTwelveCellField(RoPupilModel& m)
+{
+    m.FieldSize = 12;
+    m.CellSize = 43;
+    m.CellCentreX0 = m.CellCentreY0 = 31;
+}
+
 // Appends a jumping wall with its two places.
 inline void AddJumpWall(RoPupilModel& m, int x1, int y1, const QString& k1, int x2, int y2, const QString& k2)
 {

@@ -63,10 +63,7 @@ protected:
 
     void SetUp() override
     {
-        // The 12-cell field of a 1024-pixel screen.
-        m.FieldSize = 12;
-        m.CellSize = 43;
-        m.CellCentreX0 = m.CellCentreY0 = 31;
+        UseTwelveCellField(m);
         m.SetSlowPreset();
         StartAt(0, 0, 0);
     }

@@ -27,9 +27,7 @@ protected:
 
     void SetUp() override
     {
-        m.FieldSize = 12;
-        m.CellSize = 43;
-        m.CellCentreX0 = m.CellCentreY0 = 31;
+        UseTwelveCellField(m);
         m.SetFastPreset();
     }
 
