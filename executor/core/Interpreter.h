@@ -1,5 +1,6 @@
 #pragma once
-// The line interpreter and the run of an algorithm.
+// The line interpreter (Interpreter.cpp) and the run of an algorithm, with
+// its jumping walls and pauses (AlgorithmRun.cpp).
 //
 // The algorithm is executed straight from the lines of the algorithm list:
 // there is no parsed form. Every line is read through RunHost::Line at the
