@@ -8,6 +8,7 @@
 #include "Statistics.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -17,6 +18,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -260,3 +262,44 @@ TEST_F(AlgorithmFilesTest, AnyFileLoadsAndRunsAsItStands)
 }
 
 } // namespace
+
+namespace {
+
+// Waits inside the dialog's own modal loop until it is shown, then acts on it.
+void WhenShown(QFileDialog* d, std::function<void(QLineEdit*)> act)
+{
+    auto* poll = new QTimer(d);
+    QObject::connect(poll, &QTimer::timeout, d, [d, poll, act] {
+        if (!d->isVisible())
+            return;
+        poll->deleteLater();
+        QTest::qWait(100);
+        act(d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")));
+    });
+    poll->start(20);
+}
+
+} // namespace
+
+TEST_F(AlgorithmFilesTest, TheRealSaveDialogOffersItsNameToTypeOverAndLeavesNoListBehind)
+{
+    SetFileDialogSink(nullptr);
+    ed.SaveDialog1->setDirectory(dir.path());
+    WriteAll(Path("loop.txt"), "x");
+    for (const char* typed : {"lo", "lo", "loo"}) {
+        QString selected;
+        WhenShown(ed.SaveDialog1, [&](QLineEdit* edit) {
+            ASSERT_NE(edit, nullptr);
+            selected = edit->selectedText();
+            QTest::keyClicks(edit, QString::fromUtf8(typed));   // typed over the offered name
+            QTest::qWait(300);                                   // the completion list comes up
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+        ed.N10Click();
+        EXPECT_EQ(selected, "NoName");
+        EXPECT_EQ(ReadAll(Path(typed) + ".txt"), FormatAlgorithmText(Items(form.lstCom)));
+        QTest::qWait(500);   // the folder has changed under the hidden dialog
+        for (QWidget* w : QApplication::topLevelWidgets())
+            EXPECT_FALSE(w->isVisible() && w->windowType() == Qt::Popup) << w->metaObject()->className();
+    }
+}
