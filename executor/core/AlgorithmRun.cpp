@@ -55,6 +55,7 @@ void LineInterpreter::RunAlgorithm()
     depth_ = 0;
     callDepth_ = 0;
     aborted_ = false;
+    descriptionsFound_ = false;
 
     h_.DrawField();
     h_.DrawScene();

@@ -59,6 +59,15 @@ bool LineInterpreter::Stopped()
     return m_.StopFlag != 0;
 }
 
+bool LineInterpreter::ShowStructureLine(int32_t i)
+{
+    // A structure's own lines are checked like executed lines: a descent
+    // through nested structures, or a loop passing over and over its header,
+    // answers the stop button and the window within one pause.
+    ShowLine(i);
+    return !Stopped();
+}
+
 void LineInterpreter::EndRunWithError(const QString& text)
 {
     // The text itself is at fault: the run ends here. The levels above only
@@ -89,6 +98,8 @@ void LineInterpreter::ExecLine(int32_t& i)
 {
     if (i < 0 || i >= h_.LineCount())
         return;
+    if (depth_ == 0 && !running_)
+        descriptionsFound_ = false;
     if (depth_ >= maxNesting_) {
         EndRunWithError(callDepth_ > 0 ? TooDeepCallsMessage() : TooDeepStructuresMessage());
         return;
@@ -163,12 +174,15 @@ void LineInterpreter::ExecIf(int32_t& i)
         return;
     ShowLine(i);
     const bool holds = BranchConditionHolds(t, m_.WallAhead());
+    if (Stopped())
+        return;
 
     if (holds) {
         ++i; // the "ТО" line, whatever it holds
         if (!TextOrUnclosed(i, t, header, Structure::Branch))
             return;
-        ShowLine(i);
+        if (!ShowStructureLine(i))
+            return;
         ++i;
         if (!ExecBranchLines(i, t, header, true))
             return;
@@ -177,7 +191,7 @@ void LineInterpreter::ExecIf(int32_t& i)
             if (!SkipBranchLines(i, t, header, false))
                 return;
         }
-        ShowLine(i);
+        ShowStructureLine(i);
         return;
     }
 
@@ -185,12 +199,13 @@ void LineInterpreter::ExecIf(int32_t& i)
     if (!SkipBranchLines(i, t, header, true))
         return;
     if (IsElse(t)) {
-        ShowLine(i);
+        if (!ShowStructureLine(i))
+            return;
         ++i;
         if (!ExecBranchLines(i, t, header, false))
             return;
     }
-    ShowLine(i);
+    ShowStructureLine(i);
 }
 
 void LineInterpreter::ExecWhile(int32_t& i)
@@ -205,11 +220,13 @@ void LineInterpreter::ExecWhile(int32_t& i)
         const bool holds = LoopConditionHolds(h, m_.WallAhead());
         if (!holds)
             break;
-        ShowLine(i);
+        if (!ShowStructureLine(i))
+            return;
         ++i; // the "НЦ" line
         if (!TextOrUnclosed(i, t, start, Structure::Loop))
             return;
-        ShowLine(i);
+        if (!ShowStructureLine(i))
+            return;
         ++i;
         for (;;) {
             if (!TextOrUnclosed(i, t, start, Structure::Loop))
@@ -228,7 +245,8 @@ void LineInterpreter::ExecWhile(int32_t& i)
         }
         i = start;
     }
-    ShowLine(i);
+    if (!ShowStructureLine(i))
+        return;
 
     // Find the loop's own "КЦ", counting the loops nested in it.
     i += 2;
@@ -269,35 +287,51 @@ void LineInterpreter::ExecCall(int32_t& i)
     if (!TextOrUnclosed(i, t, i, Structure::Procedure))
         return;
     h_.Pause(m_.StepDelay);
-    if (!IsProcCall(t))
+    if (Stopped() || !IsProcCall(t))
         return;
-    const QString name = ProcCallName(t);
 
     // The first description with the name, counted from the top, is the one run.
-    const int32_t n = h_.LineCount();
-    for (int32_t j = 0; j < n; ++j) {
-        const QString u = h_.Line(j);
-        if (!IsProcDescription(u) || ProcDescriptionName(u) != name)
-            continue;
-        ShowLine(j);
-        ++callDepth_;
-        QString b;
-        for (int32_t k = j + 1;; ++k) {
-            if (!TextOrUnclosed(k, b, j, Structure::Procedure))
-                break;
-            if (IsProcEnd(b)) {
-                ShowLine(k);
-                break;
-            }
-            if (Stopped())
-                break;
-            ExecLine(k);
-            if (Stopped())
-                break;
-        }
-        --callDepth_;
+    const int32_t j = FirstDescription(ProcCallName(t));
+    if (j < 0)
         return;
+    ShowLine(j);
+    ++callDepth_;
+    QString b;
+    for (int32_t k = j + 1;; ++k) {
+        if (!TextOrUnclosed(k, b, j, Structure::Procedure))
+            break;
+        if (IsProcEnd(b)) {
+            ShowStructureLine(k);
+            break;
+        }
+        if (Stopped())
+            break;
+        ExecLine(k);
+        if (Stopped())
+            break;
     }
+    --callDepth_;
+}
+
+int32_t LineInterpreter::FirstDescription(const QString& name)
+{
+    // The text cannot change while a run lasts, so the descriptions are
+    // found once, on the first call: a call then costs the same in a text of
+    // any length. A line read from outside a run starts afresh.
+    if (!descriptionsFound_) {
+        descriptions_.clear();
+        const int32_t n = h_.LineCount();
+        for (int32_t j = 0; j < n; ++j) {
+            const QString u = h_.Line(j);
+            if (!IsProcDescription(u))
+                continue;
+            const QString name = ProcDescriptionName(u);
+            if (!descriptions_.contains(name)) // the upper one stays
+                descriptions_.insert(name, j);
+        }
+        descriptionsFound_ = true;
+    }
+    return descriptions_.value(name, -1);
 }
 
 void LineInterpreter::Move(bool trace)

@@ -20,7 +20,10 @@
 //   DisableJumpWallTimer(i) for every existing wall; it never enables them.
 // * Stop button: model.StopFlag = 1, nothing else; the run sees it at its next
 //   stop check, which is a ProcessMessages() call followed by a test of the
-//   flag. Closing the window during a run must do the same inside
+//   flag. A stop check follows every line executed and every line of a
+//   structure that is shown with its pause ("ЕСЛИ", "ТО", "ИНАЧЕ", "ВСЁ",
+//   "ПОКА", "НЦ", "КЦ", a call's "ДЕЛАЙ" and "КОНЕЦ ПРОЦЕДУРЫ"), so a stop
+//   is answered within one pause at any depth. Closing the window during a run must do the same inside
 //   ProcessMessages(): the run then unwinds. The line after which the flag
 //   was seen has made its pause; the structures around it end at once,
 //   without a pause of their own, however deep they nest.
@@ -40,6 +43,7 @@
 #include "RoPupilModel.h"
 #include "RunHost.h"
 
+#include <QHash>
 #include <QString>
 #include <cstdint>
 
@@ -77,6 +81,11 @@ private:
     bool TopLevelPass(int32_t& i);
     // ProcessMessages, then the stop flag.
     bool Stopped();
+    // Highlight a structure's own line, pause, and make the stop check:
+    // false when the run is to end.
+    bool ShowStructureLine(int32_t i);
+    // The line of the first description with the name, or -1.
+    int32_t FirstDescription(const QString& name);
     // Highlight line i and make the pause of a line.
     void ShowLine(int32_t i);
     // The text of line i, or false (after ending the run with an error box)
@@ -98,6 +107,9 @@ private:
     int callDepth_ = 0;    // procedure bodies now being executed
     bool aborted_ = false; // the run ended on an error of the text itself
     bool running_ = false;
+    // Each description's name and the line of the first with that name.
+    QHash<QString, int32_t> descriptions_;
+    bool descriptionsFound_ = false;
 };
 
 // The texts of the run's boxes; lines are broken by single CR characters.

@@ -237,7 +237,7 @@ TEST_F(Interpreter, BranchNotHoldingWithoutElseHighlightsHeaderThenEnd)
 {
     // Facing right from (0,0): no wall ahead.
     EXPECT_EQ(Exec({"ЕСЛИ впереди стена", "   ТО", "       ШАГ", "ВСЁ"}), 3);
-    EXPECT_EQ(host.All(), "H0 H0 P500 H3 P500 P500");
+    EXPECT_EQ(host.All(), "H0 H0 P500 PM H3 P500 PM P500");
     EXPECT_EQ(m.ExecX, 0);
 }
 
@@ -257,7 +257,7 @@ TEST_F(Interpreter, BranchHoldingRunsThenPartAndSkipsElsePartWithNestedBranches)
                                "ВСЁ",
                                "ПОВОРОТ"};
     EXPECT_EQ(Exec(lines), 10);
-    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 H0 P500 H1 P500 H2 P100 P100 P500 PM H10 P500 P500");
+    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 H0 P500 PM H1 P500 PM H2 P100 P100 P500 PM H10 P500 PM P500");
     EXPECT_EQ(m.ExecDir, 270);
     EXPECT_EQ(m.ExecX, 0);
 }
@@ -275,7 +275,7 @@ TEST_F(Interpreter, BranchNotHoldingSkipsThenPartWithNestedBranchesAndRunsElsePa
                                "       ПОВОРОТ",
                                "ВСЁ"};
     EXPECT_EQ(Exec(lines), 9);
-    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 H0 P500 H7 P500 H8 P100 P100 P500 PM H9 P500 P500");
+    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 H0 P500 PM H7 P500 PM H8 P100 P100 P500 PM H9 P500 PM P500");
     EXPECT_EQ(m.ExecDir, 90);
     EXPECT_EQ(m.ExecX, 0);
 }
@@ -284,7 +284,7 @@ TEST_F(Interpreter, BranchConditionIsTestedOnceAndOnlyOnExactHeaders)
 {
     // Holds: no wall ahead. The line after the header is the "ТО" whatever it says.
     EXPECT_EQ(Exec({"ЕСЛИ впереди НЕ стена", "ШАГ", "ШАГ", "ВСЁ"}), 3);
-    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 H0 P500 H1 P500 H2 P500 PM H3 P500 P500");
+    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 H0 P500 PM H1 P500 PM H2 P500 PM H3 P500 PM P500");
     EXPECT_EQ(m.ExecX, 1);
 
     // Headers that are not exact count as conditions that do not hold.
@@ -332,7 +332,7 @@ TEST_F(Interpreter, LoopThatNeverRunsLeavesIndexOnItsOwnEnd)
                                "КЦ",
                                "ПОВОРОТ"};
     EXPECT_EQ(Exec(lines), 6);
-    EXPECT_EQ(host.All(), "H0 H0 P500 P500");
+    EXPECT_EQ(host.All(), "H0 H0 P500 PM P500");
     EXPECT_EQ(m.ExecX, 0);
 
     // Inside a run the next line executed is the one after "КЦ".
@@ -346,8 +346,8 @@ TEST_F(Interpreter, LoopRunsWhileItsConditionHoldsAndShowsHeaderNcAndKcEachPass)
 {
     EXPECT_EQ(Exec({"ПОКА впереди НЕ стена", "НЦ", "    ШАГ", "КЦ"}), 3);
     EXPECT_EQ(m.ExecX, 11);
-    const std::string pass = "H0 P500 H1 P500 H2 P500 PM H3 P500 PM";
-    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 " + Repeat(pass, 11) + " H0 P500 P500");
+    const std::string pass = "H0 P500 PM H1 P500 PM H2 P500 PM H3 P500 PM";
+    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 " + Repeat(pass, 11) + " H0 P500 PM P500");
 }
 
 TEST_F(Interpreter, LoopConditionHoldsOnlyOnExactHeaders)
@@ -365,10 +365,10 @@ TEST_F(Interpreter, LoopConditionHoldsOnlyOnExactHeaders)
 TEST_F(Interpreter, EmptyLoopBeforeAWallRunsUntilStop)
 {
     StartAt(0, 0, 180);
-    host.stopAtProcessMessages = 5;
+    host.stopAtProcessMessages = 15;
     Exec({"ПОКА впереди стена", "НЦ", "КЦ"});
     // The stop after "КЦ" ends the loop line too, without a pause of its own.
-    EXPECT_EQ(host.All(), "H0 " + Repeat("H0 P500 H1 P500 H2 P500 PM", 5));
+    EXPECT_EQ(host.All(), "H0 " + Repeat("H0 P500 PM H1 P500 PM H2 P500 PM", 5));
 }
 
 TEST_F(Interpreter, NestedLoopsInsideABranchInsideALoop)
@@ -404,14 +404,14 @@ TEST_F(Interpreter, CallRunsTheUpperOfTwoSameNamedDescriptionsAndKeepsTheIndex)
                                "    ШАГ",
                                "КОНЕЦ ПРОЦЕДУРЫ"};
     EXPECT_EQ(Exec(lines, 0), 0);
-    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 P500 H3 P500 PM H4 P100 P100 P500 PM H5 P500 P500");
+    EXPECT_EQ(host.Only({"H", "P", "PM"}), "H0 P500 PM H3 P500 PM H4 P100 P100 P500 PM H5 P500 PM P500");
     EXPECT_EQ(m.ExecDir, 90);
     EXPECT_EQ(m.ExecX, 0);
 
     // A name that no description has costs the two pauses and nothing else.
     host.Clear();
     EXPECT_EQ(Exec(lines, 1), 1);
-    EXPECT_EQ(host.All(), "H1 P500 P500");
+    EXPECT_EQ(host.All(), "H1 P500 PM P500");
 }
 
 TEST_F(Interpreter, CalledNamesCompareExactlyAfterOneSkippedCharacter)
@@ -445,10 +445,10 @@ TEST_F(Interpreter, DescriptionMetInTheFlowIsPassedOverToItsFirstEnd)
 
 TEST_F(Interpreter, ProcedureBodyLinesHaveStopChecksBeforeAndAfter)
 {
-    host.stopAtProcessMessages = 1;
+    host.stopAtProcessMessages = 2;
     Run({"ДЕЛАЙ А", "КОН", "ПРОЦЕДУРА А", "ШАГ", "КОНЕЦ ПРОЦЕДУРЫ"});
     EXPECT_EQ(m.ExecX, 0) << "the stop before the first body line acts at once";
-    EXPECT_EQ(host.All(), "DF DS H0 SF DWM H0 P500 H2 P500 PM PM EWM");
+    EXPECT_EQ(host.All(), "DF DS H0 SF DWM H0 P500 PM H2 P500 PM PM EWM");
 }
 
 TEST_F(Interpreter, BumpInsideAProcedureInsideALoopEndsTheWholeRun)
@@ -601,12 +601,12 @@ TEST_F(Interpreter, StopInsideStructuresUnwindsWithoutDrawingOrHighlight)
     // The window may set the flag while it handles messages (stop button or closing).
     StartAt(5, 5, 0);
     host.onProcessMessages = [this](int n) {
-        if (n == 4)
+        if (n == 13)
             m.StopFlag = 1;
     };
     Run({"ПОКА впереди НЕ стена", "НЦ", "    ЕСЛИ впереди НЕ стена", "    ТО", "        ПОВОРОТ",
          "    ВСЁ", "КЦ", "КОН"});
-    // Fourth check: after the turn in the second pass. The turn has its
+    // Thirteenth check: after the turn in the second pass. The turn has its
     // pause; the branch and the loop around it end at once.
     EXPECT_TRUE(EndsWith(host.All(), "RU5,5 DE180 SF P500 PM PM PM EWM")) << host.All();
     EXPECT_EQ(m.ExecDir, 180);
@@ -620,6 +620,53 @@ TEST_F(Interpreter, StopInsideStructuresUnwindsWithoutDrawingOrHighlight)
     Run({"ДЕЛАЙ Р", "КОН", "ПРОЦЕДУРА Р", "    ДЕЛАЙ Р", "КОНЕЦ ПРОЦЕДУРЫ"});
     const std::string all = host.All();
     EXPECT_TRUE(EndsWith(all, Repeat("PM", 201) + " EWM")) << all.substr(all.size() - 200);
+}
+
+TEST_F(Interpreter, StopDuringADescentThroughNestedStructuresIsAnsweredAtTheNextStructureLine)
+{
+    // Ten loops with a branch in each, nested in one another, around a call:
+    // on the way down every header, "НЦ", "ТО" and the "ДЕЛАЙ" line is checked.
+    QStringList lines = {"НАЧ"};
+    for (int k = 0; k < 10; ++k)
+        lines << "ПОКА впереди НЕ стена" << "НЦ" << "ЕСЛИ впереди НЕ стена" << "ТО";
+    lines << "ДЕЛАЙ П";
+    for (int k = 0; k < 10; ++k)
+        lines << "ВСЁ" << "КЦ";
+    lines << "КОН" << "ПРОЦЕДУРА П" << "ПОВОРОТ" << "КОНЕЦ ПРОЦЕДУРЫ";
+    StartAt(5, 5, 0);
+    for (int check = 1; check <= 41; ++check) {
+        host.Clear();
+        host.stopAtProcessMessages = check;
+        Run(lines);
+        // After the check that saw the flag: no highlight, pause or picture.
+        std::string after;
+        int seen = 0;
+        for (const std::string& e : host.events) {
+            if (seen >= check && e != "PM")
+                after += e + " ";
+            seen += e == "PM";
+        }
+        EXPECT_EQ(after, "EWM ") << "stop at check " << check;
+        EXPECT_EQ(m.ExecDir, 0);
+    }
+}
+
+TEST_F(Interpreter, EachRunCallsTheFirstDescriptionOfTheTextItRuns)
+{
+    Run({"ДЕЛАЙ А", "КОН", "ПРОЦЕДУРА А", "ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"});
+    EXPECT_EQ(m.ExecDir, 90);
+    const QStringList moved = {"ДЕЛАЙ А", "КОН", "ПРОЦЕДУРА Б", "ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ",
+                               "ПРОЦЕДУРА А", "ШАГ", "КОНЕЦ ПРОЦЕДУРЫ", "ПРОЦЕДУРА А", "ПОВОРОТ", "КОНЕЦ ПРОЦЕДУРЫ"};
+    Run(moved);
+    EXPECT_EQ(m.ExecX, 1);
+    EXPECT_EQ(m.ExecDir, 0);
+    // A line executed on its own reads the text as it is now.
+    host.lines = moved;
+    host.lines.swapItemsAt(2, 5); // "ПРОЦЕДУРА А" with its turn now comes first
+    int32_t i = 0;
+    interp.ExecLine(i);
+    EXPECT_EQ(m.ExecX, 1);
+    EXPECT_EQ(m.ExecDir, 90);
 }
 
 TEST_F(Interpreter, StopPressedBeforeARunDoesNotAffectIt)
