@@ -3,6 +3,7 @@
 #include "FormKit.h"
 
 #include <QHash>
+#include <algorithm>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
@@ -126,6 +127,53 @@ AlgorithmList::AlgorithmList(QWidget* parent, const char* name, int rowHeight) :
 }
 
 void AlgorithmList::HighlightLine(int i)
+{
+    if (!held_) {
+        ShowLine(i);
+        return;
+    }
+    if (!waiting_) {
+        waiting_ = true;
+        waitingTop_ = verticalScrollBar()->value();
+    }
+    waitingRow_ = i >= 0 && i < count() ? i : -1;
+    if (waitingRow_ < 0)
+        return; // the selection goes, the scroll stays
+    // The list scrolls by whole lines of one height: a line above the first
+    // visible one comes to the top, a line not wholly visible below comes to
+    // the bottom, as the view itself scrolls a line into view.
+    const int rowHeight = std::max(1, sizeHintForRow(waitingRow_));
+    const int fit = std::max(1, viewport()->height() / rowHeight);
+    if (waitingRow_ < waitingTop_)
+        waitingTop_ = waitingRow_;
+    else if (waitingRow_ - waitingTop_ >= fit)
+        waitingTop_ = waitingRow_ - fit + 1;
+    waitingTop_ = std::clamp(waitingTop_, verticalScrollBar()->minimum(), verticalScrollBar()->maximum());
+}
+
+void AlgorithmList::HoldHighlights(bool on)
+{
+    if (!on)
+        ShowHeld();
+    held_ = on;
+}
+
+void AlgorithmList::ShowHeld()
+{
+    if (!waiting_)
+        return;
+    waiting_ = false;
+    const int before = currentRow();
+    const bool scrolls = waitingTop_ != verticalScrollBar()->value();
+    if (scrolls)
+        verticalScrollBar()->setValue(waitingTop_);
+    ShowLine(waitingRow_);
+    // Scrolled back to the line that was lit before: nothing else repaints it.
+    if (scrolls && currentRow() == before && isVisible())
+        viewport()->repaint();
+}
+
+void AlgorithmList::ShowLine(int i)
 {
     const int before = currentRow();
     QListWidgetItem* item = i >= 0 && i < count() ? this->item(i) : nullptr;

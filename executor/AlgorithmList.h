@@ -29,8 +29,16 @@ public:
 
     // Selects line i and scrolls it into view (no click event follows); an i
     // outside the list clears the selection. The change is on the screen
-    // when this returns.
+    // when this returns, unless highlights are held.
     void HighlightLine(int i);
+
+    // While highlights are held, HighlightLine only notes the line and the
+    // first visible line that showing it would scroll to; ShowHeld then shows
+    // the newest. A run at full speed highlights far more lines than a
+    // display can show, and a screen reader is told of every selection. The
+    // selection and the scroll end as if every highlight had been shown.
+    void HoldHighlights(bool on);
+    void ShowHeld();
 
     // Highlights that moved the selection, and how many of them were painted.
     long HighlightsMade() const { return highlightsMade_; }
@@ -44,11 +52,17 @@ protected:
     void initViewItemOption(QStyleOptionViewItem* option) const override;
 
 private:
+    void ShowLine(int i);
+
     mutable QStyleOptionViewItem itemOption_;
     mutable bool itemOptionValid_ = false;
     long highlightsMade_ = 0;
     long highlightsPainted_ = 0;
     bool highlightPending_ = false;
+    bool held_ = false;
+    bool waiting_ = false; // a held highlight not shown yet
+    int waitingRow_ = -1;
+    int waitingTop_ = 0;
 };
 
 // Fills a region in bands of at most 64 rows: a tall fill in one piece is

@@ -15,3 +15,26 @@ void FieldImage::paintEvent(QPaintEvent* e)
     QPainter p(this);
     p.drawImage(e->rect(), model_.FieldBitmap, e->rect());
 }
+
+void FieldImage::Present(const QRect& changed)
+{
+    if (held_)
+        waiting_ |= changed;
+    else if (!changed.isEmpty())
+        repaint(changed);
+}
+
+void FieldImage::Hold(bool on)
+{
+    if (!on)
+        ShowHeld();
+    held_ = on;
+}
+
+void FieldImage::ShowHeld()
+{
+    const QRect changed = waiting_;
+    waiting_ = QRect();
+    if (!changed.isEmpty())
+        repaint(changed);
+}

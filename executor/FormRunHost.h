@@ -3,17 +3,38 @@
 // pauses and messages, answered by the executor window's components.
 
 #include "FormKit.h"
+#include "FramePacer.h"
 #include "Interpreter.h"
 #include "RoPupilUnit.h"
 #include "RunHost.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QListWidget>
+#include <QScreen>
 #include <QTimer>
 
 class FormRunHost : public RunHost {
 public:
     explicit FormRunHost(TfrmRoPupil& f) : f_(f) {}
+
+    // During a run the list's highlights and the field's frames are held and
+    // shown as the pacer says: before every pause of 1 ms or more, otherwise
+    // once per display frame. Its end shows the last state.
+    void BeginRun()
+    {
+        const QScreen* screen = f_.screen();
+        const qreal hz = screen ? screen->refreshRate() : 60;
+        pacer_ = FramePacer(int(1000 / std::clamp<qreal>(hz, 20, 240)));
+        clock_.start();
+        f_.lstCom->HoldHighlights(true);
+        f_.PaintImage->Hold(true);
+    }
+    void EndRun()
+    {
+        f_.lstCom->HoldHighlights(false);
+        f_.PaintImage->Hold(false);
+    }
 
     int LineCount() const override { return f_.lstCom->count(); }
     QString Line(int i) const override
@@ -21,10 +42,18 @@ public:
         const QListWidgetItem* item = f_.lstCom->item(i);
         return item ? item->text() : QString();
     }
-    void Highlight(int i) override { f_.lstCom->HighlightLine(i); }
+    void Highlight(int i) override
+    {
+        f_.lstCom->HighlightLine(i);
+        pacer_.Changed();
+    }
     void DrawField() override { f_.renderer_.DrawField(); }
     void DrawScene() override { f_.renderer_.DrawScene(); }
-    void ShowField() override { f_.renderer_.ShowField(); }
+    void ShowField() override
+    {
+        f_.renderer_.ShowField();
+        pacer_.Changed();
+    }
     void SaveUnderExecutor(int16_t x, int16_t y) override { f_.renderer_.SaveUnderExecutor(x, y); }
     void RestoreUnderExecutor(int16_t x, int16_t y) override { f_.renderer_.RestoreUnderExecutor(x, y); }
     void DrawExecutor(int16_t dir) override { f_.renderer_.DrawExecutor(dir); }
@@ -35,13 +64,19 @@ public:
     // A closed window needs no more pauses: the run is only unwinding.
     void Pause(int ms) override
     {
+        if (pacer_.DueBefore(ms, clock_.elapsed()))
+            ShowHeld();
         if (!f_.closed_)
             Delay(0, ms);
     }
     void ProcessMessages() override { QCoreApplication::processEvents(); }
     void ShowError(const QString& text) override { ShowBox(MessageKind::Error, text); }
     void ShowInformation(const QString& text) override { ShowBox(MessageKind::Information, text); }
-    void Paint() override { f_.repaint(); }
+    void Paint() override
+    {
+        ShowHeld();
+        f_.repaint();
+    }
     void DisableWorkMenu() override { f_.DisableWorkMenu(); }
     void EnableWorkMenu() override { f_.EnableWorkMenu(); }
     void DisableJumpWallTimer(int i) override
@@ -57,10 +92,20 @@ private:
     // box is open a close request still reaches the window and closes both.
     void ShowBox(MessageKind kind, const QString& text)
     {
+        ShowHeld();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (!f_.closed_)
             MessageDlgHolding(kind, text, &f_, &f_.runBox_);
     }
 
+    void ShowHeld()
+    {
+        f_.lstCom->ShowHeld();
+        f_.PaintImage->ShowHeld();
+        pacer_.Shown(clock_.elapsed());
+    }
+
     TfrmRoPupil& f_;
+    FramePacer pacer_;
+    QElapsedTimer clock_;
 };

@@ -275,7 +275,7 @@ void TfrmRoPupil::BuildFieldPanels(QWidget* client)
     PanelY->setObjectName(QStringLiteral("PanelY"));
 
     renderer_.presenter = [this](const QRect& changed) {
-        if (PaintImage && !changed.isEmpty())
-            PaintImage->repaint(changed);
+        if (PaintImage)
+            PaintImage->Present(changed);
     };
 }

@@ -26,8 +26,10 @@ void TfrmRoPupil::RunAlgorithm()
     if (!edition_->RunMayStart(*this))
         return;
     running_ = true;
+    host_->BeginRun();
     LineInterpreter interpreter(model_, *host_);
     interpreter.RunAlgorithm();
+    host_->EndRun();
     running_ = false;
 }
 

@@ -13,6 +13,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWindow>
+#include <QScrollBar>
+#include <random>
 #include <gtest/gtest.h>
 
 namespace {
@@ -73,11 +75,58 @@ TEST_P(RunDisplay, EveryHighlightIsPaintedBeforeThePauseThatFollowsIt)
         QCoreApplication::processEvents();
         LitRows lit(form->lstCom);
         const long made = form->lstCom->HighlightsMade(), painted = form->lstCom->HighlightsPainted();
-        form->FixToolButtonResultClick();   // the fast preset: pauses of 0
+        form->FixToolButtonQuickClick();   // the medium preset: pauses of 10 ms
         SetMessageSink(nullptr);
         EXPECT_EQ(lit.rows, c.lit) << c.body.first().toStdString();
         EXPECT_EQ(form->lstCom->HighlightsMade() - made, long(c.lit.size()));
         EXPECT_EQ(form->lstCom->HighlightsPainted() - painted, long(c.lit.size()));
+    }
+}
+
+TEST_P(RunDisplay, HeldHighlightsEndWithTheSelectionAndScrollOfHighlightsShownOneByOne)
+{
+    // The fast preset holds highlights and shows the newest once a frame;
+    // wherever it shows them, the list must stand as if each had been shown.
+    auto form = Form();
+    ReadyToRun(*form, QStringList(300, QStringLiteral("ПОВОРОТ")));
+    form->show();
+    AlgorithmList& list = *form->lstCom;
+    std::mt19937 rng(7);
+    std::vector<int> rows;
+    for (int k = 0; k < 3000; ++k) {
+        const int kind = int(rng() % 10);
+        const int last = rows.empty() ? 0 : rows.back();
+        rows.push_back(kind == 0 ? int(rng() % (list.count() + 1))          // anywhere, or past the end
+                       : kind == 1 ? std::max(0, last - int(rng() % 40))   // back up
+                                   : std::min(list.count() - 1, last + 1)); // on to the next line
+    }
+    auto reset = [&] {
+        list.HighlightLine(-1);
+        list.verticalScrollBar()->setValue(0);
+    };
+    for (const bool shownInFlight : {false, true}) {
+        reset();
+        std::vector<std::pair<int, int>> oneByOne, held;
+        for (size_t k = 0; k < rows.size(); ++k) {
+            list.HighlightLine(rows[k]);
+            if (k % 97 == 0 || k + 1 == rows.size())
+                oneByOne.emplace_back(list.currentRow(), list.verticalScrollBar()->value());
+        }
+        reset();
+        list.HoldHighlights(true);
+        for (size_t k = 0; k < rows.size(); ++k) {
+            list.HighlightLine(rows[k]);
+            if (shownInFlight && k % 5 == 0)
+                list.ShowHeld();
+            if (k % 97 == 0 || k + 1 == rows.size()) {
+                list.ShowHeld();
+                held.emplace_back(list.currentRow(), list.verticalScrollBar()->value());
+            }
+        }
+        list.HoldHighlights(false);
+        EXPECT_EQ(held, oneByOne);
+        if (!shownInFlight)
+            form->resize(form->width(), form->height() - 97);   // a list of another height
     }
 }
 

@@ -2,6 +2,7 @@
 // interpreter's own speed, and random texts that must never crash, hang or
 // read past their last line.
 
+#include "FramePacer.h"
 #include "Interpreter.h"
 #include "RecordingRunHost.h"
 
@@ -194,6 +195,32 @@ TEST(DelayTest, WaitsItsLengthWithoutKeepingACoreBusy)
     t0 = Clock::now();
     Delay(1, -950);
     EXPECT_GE(Clock::now() - t0, std::chrono::milliseconds(50));
+}
+
+// ---------------------------------------------------------------- the screen
+
+TEST(FramePacerTest, ShowsBeforeEveryPauseAndOtherwiseOncePerDisplayFrame)
+{
+    struct Step { bool change; int pauseMs; int64_t nowMs; bool due; };
+    const Step steps[] = {
+        {true, 0, 0, true},      // the first change at once
+        {true, 0, 5, false},     // then no more than once a frame
+        {true, 0, 15, false},
+        {true, 0, 16, true},
+        {false, 500, 17, false}, // nothing waits
+        {true, 1, 18, true},     // any pause that can be seen
+        {true, 0, 20, false},
+        {false, 0, 40, true},    // what still waits, a frame later
+    };
+    FramePacer pacer(16);
+    for (const Step& s : steps) {
+        if (s.change)
+            pacer.Changed();
+        const bool due = pacer.DueBefore(s.pauseMs, s.nowMs);
+        EXPECT_EQ(due, s.due) << "at " << s.nowMs << " ms";
+        if (due)
+            pacer.Shown(s.nowMs);
+    }
 }
 
 // ---------------------------------------------------------------- speed
