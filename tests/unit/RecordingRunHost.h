@@ -58,6 +58,7 @@ public:
     int enableWorkMenuCalls = 0;
     int disableWorkMenuCalls = 0;
     mutable bool readOutsideText = false;
+    mutable long lineReads = 0;
     bool lastEventWasEnableWorkMenu = false;
     bool highlightOutsideText = false;
     // The lowest stack address seen at a ProcessMessages call.
@@ -67,6 +68,7 @@ public:
 
     QString Line(int i) const override
     {
+        ++lineReads;
         if (i < 0 || i >= lines.size()) {
             readOutsideText = true;
             ADD_FAILURE() << "Line(" << i << ") read with " << lines.size() << " lines";
