@@ -203,8 +203,9 @@ void TfrmRoPupil::ApplyDeletion(const LineDeletion& d)
             delete ListBoxProc->takeItem(k);
     }
     if (d.RemovesLines() && d.At + d.Count <= lstCom->count()) {
-        for (int k = 0; k < d.Count; ++k)
-            delete lstCom->takeItem(d.At);
+        // In one piece: the list and a screen reader hear of one change, not
+        // of one for every line of a long body.
+        lstCom->model()->removeRows(d.At, d.Count);
         if (d.AppendEmpty)
             lstCom->addItem(QString());
         lstCom->setCurrentRow(d.Select);

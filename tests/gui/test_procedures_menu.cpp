@@ -134,7 +134,12 @@ TEST_P(Editing, APupilsWayThroughProceduresDeletionsAndComments)
     Select(5);  // the branch header
     EXPECT_TRUE(Enabled(form->N3));
     EXPECT_FALSE(Enabled(form->N1));
+    int removals = 0;   // a screen reader hears of each
+    const QMetaObject::Connection counting =
+        QObject::connect(form->lstCom->model(), &QAbstractItemModel::rowsRemoved, [&] { ++removals; });
     Choose(form->N3);
+    QObject::disconnect(counting);
+    EXPECT_EQ(removals, 1);
     EXPECT_EQ(Items(form->lstCom).mid(4), QStringList({Q("//ход"), Q("КОН"), QString()}));
     EXPECT_EQ(Current(), Q("КОН"));
     EXPECT_EQ(Stat(5), Q("ветвлений  ............." "0"));
