@@ -59,8 +59,10 @@ QString SaveAlgorithmFile(const QString& fileName, const QStringList& lines)
 {
     // The text goes to a temporary file beside the target, which replaces the
     // target only once all of it is written: a full disk never costs the pupil
-    // the file saved before.
+    // the file saved before. Only a folder that takes no new files, where the
+    // target itself may still be written, has it written in place.
     QSaveFile file(fileName);
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("Cannot create file %1").arg(FullName(fileName));
     const QByteArray bytes = FormatAlgorithmText(lines);

@@ -16,7 +16,8 @@ QStringList ParseAlgorithmText(const QByteArray& bytes);
 
 // Both return an empty text on success, or the message of the failure, with the
 // file's full name where it names the file and without the full stop that the
-// error box adds. A failed save leaves an existing file as it was; a failed
-// load leaves `lines` untouched.
+// error box adds. A failed save leaves an existing file as it was (but for one
+// written in place because its folder takes no new files); a failed load
+// leaves `lines` untouched.
 QString SaveAlgorithmFile(const QString& fileName, const QStringList& lines);
 QString LoadAlgorithmFile(const QString& fileName, QStringList& lines);

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 
@@ -150,6 +152,62 @@ TEST_F(AlgorithmFileOnDisk, AWriteThatStopsShortKeepsTheOldFile)
     EXPECT_EQ(result, QStringLiteral("Stream write error"));
     EXPECT_EQ(ReadAll(name), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+}
+
+// Root passes every permission check; while this lives, files are opened with
+// the rights of an ordinary user, as a pupil's program would open them.
+class OrdinaryUserFiles {
+public:
+    OrdinaryUserFiles()
+    {
+        if (geteuid() == 0) {
+            setfsgid(kNobody);
+            setfsuid(kNobody);
+        }
+    }
+    ~OrdinaryUserFiles()
+    {
+        if (geteuid() == 0) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+    }
+    bool Bites() const { return geteuid() != 0 || setfsuid(uid_t(-1)) == kNobody; }
+
+private:
+    static constexpr uid_t kNobody = 65534;
+};
+
+TEST_F(AlgorithmFileOnDisk, AFolderThatTakesNoNewFilesStillHasItsWritableFileSaved)
+{
+    const QString folder = Path("locked");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+    const QString name = folder + QStringLiteral("/a.txt");
+    WriteAll(name, QByteArray(5000, 'x'));
+    const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                     | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    const auto enter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                       | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(name, all));
+    ASSERT_TRUE(QFile::setPermissions(folder, enter));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), enter | QFileDevice::WriteOwner));
+
+    const QStringList lines = {Q("АЛГОРИТМ ПУТЬ_0"), Q("КОН")};
+    QString saved, created;
+    bool bites = false;
+    {
+        OrdinaryUserFiles user;
+        bites = user.Bites();
+        saved = SaveAlgorithmFile(name, lines);
+        created = SaveAlgorithmFile(folder + QStringLiteral("/new.txt"), lines);
+    }
+    QFile::setPermissions(folder, enter | QFileDevice::WriteOwner);
+    if (!bites)
+        GTEST_SKIP() << "no ordinary user's rights to be had";
+    EXPECT_EQ(saved, QString());
+    EXPECT_EQ(ReadAll(name), FormatAlgorithmText(lines));
+    EXPECT_EQ(created, QStringLiteral("Cannot create file %1").arg(folder + QStringLiteral("/new.txt")));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
 }
 
 } // namespace
