@@ -59,7 +59,9 @@ QString StartPointProblem(const RoPupilModel& m)
     const int last = m.FieldSize - 1;
     const bool facing = m.PointADir == 0 || m.PointADir == 90 || m.PointADir == 180
                         || m.PointADir == 270;
-    if ((m.PointAX == -1 && m.PointAY == -1) || !facing)
+    // An unticked "т.А" leaves the point without a direction; a ticked one
+    // always gives one, so (-1, -1) typed there is told as off the field.
+    if (!facing)
         return QStringLiteral("Точка А не задана!\r"
                               "Отметьте \"т.А\" на панели \"Точки\" этапа \"Разработка\".");
     if (m.PointAX < 0 || m.PointAX > last || m.PointAY < 0 || m.PointAY > last)

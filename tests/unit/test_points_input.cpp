@@ -86,7 +86,7 @@ TEST(PointsInput, ARunNeedsPointAOnTheFieldFacingAWay)
         {12, 0, 0, 0, QString()},   {12, 11, 11, 270, QString()}, {15, 14, 0, 180, QString()},
         {12, 3, 5, 90, QString()},  {12, -1, -1, -1, none},        {12, 3, 5, -1, none},
         {12, 3, 5, 45, none},       {12, 12, 0, 0, outside(11)},   {12, 0, 14, 90, outside(11)},
-        {15, -1, 3, 0, outside(14)}, {13, 2, -5, 0, outside(12)},
+        {15, -1, 3, 0, outside(14)}, {13, 2, -5, 0, outside(12)},  {12, -1, -1, 0, outside(11)},
     };
     for (const Case& c : cases) {
         RoPupilModel m;
