@@ -270,7 +270,7 @@ void ShowModal(QWidget* w)
 QFont DesignedFont(const QString& family, int pixelSize, bool bold)
 {
     QFont f;
-    if (family == QLatin1String("Times New Roman"))
+    if (family == QLatin1String("Times New Roman") || family == QLatin1String("MS Serif"))
         f.setFamilies({family, QStringLiteral("Liberation Serif")});
     else
         f.setFamilies({family, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});

@@ -75,7 +75,8 @@ void ShowModal(QWidget* w);
 // A designed font by its family. The designed families are Windows fonts;
 // where one is missing its metric twin keeps the texts as wide as they were
 // designed (Liberation Serif for the serif family, Liberation Sans, then
-// Arial, for the others). pixelSize below 1 keeps the default size.
+// Arial, for the others). MS Serif has no twin and takes the serif one.
+// pixelSize below 1 keeps the default size.
 QFont DesignedFont(const QString& family, int pixelSize = 0, bool bold = false);
 
 // What a list row shows of a line: its start, as far as the widest list can

@@ -74,6 +74,7 @@ TfrmMainPupil::TfrmMainPupil(FreeTaskForms& forms, QWidget* parent) : QMainWindo
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFixedHeight(19);
     StatusBar1->setSizeGripEnabled(false);
+    StatusBar1->setFont(DesignedFont(QStringLiteral("MS Serif"), 11));
     const int widths[] = {250, 300, 150};
     for (int i = 0; i < 3; ++i) {
         StatusPanels[i] = new QLabel(StatusBar1);

@@ -327,6 +327,16 @@ TEST_F(Registration, MinimisingTheExecutorWindowKeepsItOnlyClosingEndsTheWork)
     EXPECT_EQ(dialog->result(), int(QDialog::Accepted));
 }
 
+TEST(StartScreen, StatusBarIsInTheSmallSerif)
+{
+    FreeTaskForms forms;
+    TfrmMainPupil start(forms);
+    const QFontInfo shown(start.StatusPanels[2]->font());
+    EXPECT_TRUE(shown.family() == "MS Serif" || shown.family() == "Liberation Serif") << shown.family().toStdString();
+    EXPECT_EQ(shown.pixelSize(), 11);
+    EXPECT_FALSE(shown.bold());
+}
+
 TEST(StartScreen, CancelledRegistrationInvitesAgainAndARegisteredOneEndsTheOffer)
 {
     FreeTaskForms forms;
