@@ -3,6 +3,7 @@
 #include "FormKit.h"
 #include "ProcedureNames.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QValidator>
 #include <algorithm>
@@ -33,7 +34,32 @@ public:
     }
 };
 
+class AltChordsTypeNothing : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !IsAltChord(*static_cast<QKeyEvent*>(event)))
+            return QObject::eventFilter(watched, event);
+        event->ignore();   // the edit's parents hear it as any key the edit does not use
+        return true;
+    }
+};
+
 } // namespace
+
+bool IsAltChord(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers m = key.modifiers();
+    return (m & Qt::AltModifier) && !(m & Qt::ControlModifier) && !key.text().isEmpty();
+}
+
+void TypeNothingOnAltChords(QLineEdit* edit)
+{
+    edit->installEventFilter(new AltChordsTypeNothing(edit));
+}
 
 QString AlgorithmLineText(const QString& text)
 {
@@ -49,4 +75,5 @@ QString AlgorithmLineText(const QString& text)
 void AcceptAlgorithmLineTextOnly(QLineEdit* edit)
 {
     edit->setValidator(new AlgorithmLineValidator(edit));
+    TypeNothingOnAltChords(edit);
 }

@@ -4,6 +4,7 @@
 #include "FramePlacement.h"
 #include "FreeTaskForms.h"
 #include "RoPupilUnit.h"
+#include "TextFilter.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -121,6 +122,9 @@ TfrmRegistrPupil::TfrmRegistrPupil(FreeTaskForms& forms, QWidget* parent)
             e->setFont(editFont);
         e->setGeometry(r);
         e->installEventFilter(this);
+        // Installed last, so it sees the keys first: an Alt chord never
+        // reaches the filter as a typed character.
+        TypeNothingOnAltChords(e);
         return e;
     };
 

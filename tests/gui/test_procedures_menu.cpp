@@ -325,6 +325,10 @@ TEST_P(Editing, CommentsAndPanelsThatAStageChangeCloses)
     EXPECT_EQ(form->EditComment->text(), Q("шаг ё"));
     Type(form->EditComment, Q("ä"));
     EXPECT_EQ(form->EditComment->text(), Q("шаг ё"));
+    // Nor does an Alt chord: it types nothing.
+    QTest::keyClick(form->EditComment, Qt::Key_A, Qt::AltModifier);
+    QTest::sendKeyEvent(QTest::Click, form->EditComment, Qt::Key(0x0424), Q("ф"), Qt::AltModifier);
+    EXPECT_EQ(form->EditComment->text(), Q("шаг ё"));
 
     // A stage change closes the open panels; the buttons keep the stage's state.
     form->NMainDebug->trigger();

@@ -6,6 +6,7 @@
 #include "RegistrPupilUnit.h"
 #include "RoPupilUnit.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -174,6 +175,27 @@ TEST_F(Registration, RussianLettersBlankCommaAndBackspaceAreTaken)
     Type(dialog->EditNam3, "Team-7 ёЁ");
     EXPECT_EQ(dialog->EditNam3->text(), "Team-7 ёЁ");
     EXPECT_TRUE(messages.list.empty());
+}
+
+TEST_F(Registration, AnAltChordTypesNothingAndStillReachesItsShortcut)
+{
+    Messages messages;
+    QAction shortcut(dialog.get());
+    shortcut.setShortcut(QKeySequence(Qt::ALT | Qt::Key_A));
+    dialog->addAction(&shortcut);
+    int triggered = 0;
+    QObject::connect(&shortcut, &QAction::triggered, [&] { ++triggered; });
+    for (QLineEdit* field : {dialog->EditNam1, dialog->EditNam2, dialog->EditNam3}) {
+        field->setFocus();
+        Type(field, "Ив");
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key(0x0424), QStringLiteral("ф"), Qt::AltModifier);
+        QTest::keyClick(field, Qt::Key_Z, Qt::AltModifier);
+        EXPECT_EQ(field->text(), "Ив") << field->objectName().toStdString();
+        QTest::keyClick(field, Qt::Key_A, Qt::AltModifier);
+        EXPECT_EQ(field->text(), "Ив");
+    }
+    EXPECT_TRUE(messages.list.empty());
+    EXPECT_EQ(triggered, 3);
 }
 
 // The ways besides single keys by which text reaches a field.
