@@ -101,6 +101,8 @@ void SetUpBox(QMessageBox& box, MessageKind kind, const QString& text)
     box.setTextFormat(Qt::PlainText);
     box.setText(shown);
     box.setStandardButtons(QMessageBox::Ok);
+    // The button's word is the box's own, whatever language Qt speaks.
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
     // The box grows with its longest line up to half the screen's width and
     // breaks a line only where it is wider than that; Qt alone would break
     // lines well short of it.

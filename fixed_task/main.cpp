@@ -2,6 +2,7 @@
 // bound to the built-in task «Квадрат»; closing it ends the program.
 
 #include "FixedTaskEdition.h"
+#include "QtRussian.h"
 #include "RoPupilUnit.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TIMPA_1"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/timpa.png")));
+    InstallQtRussian();
 
     // Closed, the window ends the program; it is destroyed here, after the
     // message loop, so a run that was going on has unwound by then.

@@ -4,6 +4,7 @@
 #include "FreeTaskEdition.h"
 #include "FreeTaskForms.h"
 #include "MainPupilUnit.h"
+#include "QtRussian.h"
 #include "RegistrPupilUnit.h"
 #include "RoPupilUnit.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TIMPA_FREE"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/timpa.png")));
+    InstallQtRussian();
 
     FreeTaskForms forms;
     TfrmMainPupil startScreen(forms);

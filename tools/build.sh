@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 what=${1:-run}
-packages=(cmake make g++ qt6-base-dev libgtest-dev fonts-liberation2)
+packages=(cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev fonts-liberation2)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,6 +4,7 @@
 #include "FormKit.h"
 #include "FreeTaskEdition.h"
 #include "PointsPanel.h"
+#include "QtRussian.h"
 #include "RoPupilUnit.h"
 #include "Statistics.h"
 
@@ -11,14 +12,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QFile>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -302,4 +307,64 @@ TEST_F(AlgorithmFilesTest, TheRealSaveDialogOffersItsNameToTypeOverAndLeavesNoLi
         for (QWidget* w : QApplication::topLevelWidgets())
             EXPECT_FALSE(w->isVisible() && w->windowType() == Qt::Popup) << w->metaObject()->className();
     }
+}
+
+TEST(QtInRussian, QtsOwnWordsAreRussianAndTheProgramsOwnStayAsTheyAre)
+{
+    // Installed as the programs install it, before any window is made, and
+    // taken away again afterwards.
+    std::unique_ptr<QTranslator> russian(InstallQtRussian());
+    ASSERT_NE(russian, nullptr) << "Qt's Russian translations are not installed";
+    struct Removal {
+        QTranslator* t;
+        ~Removal() { QCoreApplication::removeTranslator(t); }
+    } removal{russian.get()};
+
+    TfrmRoPupil form(std::make_unique<FreeTaskEdition>(), 1024);
+    auto& ed = static_cast<FreeTaskEdition&>(form.Edition());
+    form.show();
+    form.NMainBegin->trigger();
+    form.NMainWork->trigger();
+    QTemporaryDir dir;
+    ed.SaveDialog1->setDirectory(dir.path());
+    QStringList words, menu;
+    QString title, filter, offered;
+    WhenShown(ed.SaveDialog1, [&](QLineEdit* edit) {
+        ASSERT_NE(edit, nullptr);
+        for (QLabel* l : ed.SaveDialog1->findChildren<QLabel*>())
+            words << l->text();
+        for (QPushButton* b : ed.SaveDialog1->findChildren<QPushButton*>())
+            words << b->text();
+        std::unique_ptr<QMenu> m(edit->createStandardContextMenu());
+        for (QAction* a : m->actions())
+            menu << a->text();
+        title = ed.SaveDialog1->windowTitle();
+        filter = ed.SaveDialog1->nameFilters().join('|');
+        offered = edit->text();
+        ed.SaveDialog1->reject();
+    });
+    ed.N10Click();
+    const QString all = QString(words.join('|') + '|' + menu.join('|')).remove('&');
+    for (const char* english : {"Look in", "File name", "Files of type", "Save", "Cancel", "Copy", "Paste", "Undo"})
+        EXPECT_FALSE(all.contains(QLatin1String(english))) << english;
+    for (const char* word : {"Сохранить", "Отмена", "Копировать", "Вставить"})
+        EXPECT_TRUE(all.contains(QString::fromUtf8(word))) << word;
+    EXPECT_EQ(title, "Сохранить алгоритм в файле");
+    EXPECT_EQ(filter, "текстовый (*.txt)");
+    EXPECT_EQ(offered, "NoName");
+
+    // The message boxes keep their own captions and their "OK".
+    QStringList boxes;
+    for (auto show : {MessageDlgError, MessageDlgInformation}) {
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            boxes << box->windowTitle();
+            for (QAbstractButton* b : box->buttons())
+                boxes << b->text();
+            box->accept();
+        });
+        show(QStringLiteral("текст"));
+    }
+    EXPECT_EQ(boxes, (QStringList{"Error", "OK", "Information", "OK"}));
 }
