@@ -128,5 +128,5 @@ if [ -n "$off" ] && [ -n "$on" ]; then
         r = on / off
         printf "Accessibility bridge on / off, fast preset moves per second (xcb): %.0f / %.0f\n", on, off
         printf "  TARGET bridge on / bridge off                    %.2f  (target \xe2\x89\xa5 0.50)  %s\n", r,
-               r >= 0.5 ? "PASS" : "FAIL" }'
+               (r >= 0.5 ? "PASS" : "FAIL") }'
 fi
