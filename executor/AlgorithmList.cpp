@@ -133,22 +133,24 @@ void AlgorithmList::HighlightLine(int i)
         return;
     }
     if (!waiting_) {
+        // Measured once for all the highlights until the next is shown: the
+        // measures cost more than the rest of a line.
         waiting_ = true;
         waitingTop_ = verticalScrollBar()->value();
+        waitingCount_ = count();
+        const int rowHeight = waitingCount_ > 0 ? std::max(1, sizeHintForRow(0)) : 1;
+        waitingFit_ = std::max(1, viewport()->height() / rowHeight);
     }
-    waitingRow_ = i >= 0 && i < count() ? i : -1;
+    waitingRow_ = i >= 0 && i < waitingCount_ ? i : -1;
     if (waitingRow_ < 0)
         return; // the selection goes, the scroll stays
     // The list scrolls by whole lines of one height: a line above the first
     // visible one comes to the top, a line not wholly visible below comes to
     // the bottom, as the view itself scrolls a line into view.
-    const int rowHeight = std::max(1, sizeHintForRow(waitingRow_));
-    const int fit = std::max(1, viewport()->height() / rowHeight);
     if (waitingRow_ < waitingTop_)
         waitingTop_ = waitingRow_;
-    else if (waitingRow_ - waitingTop_ >= fit)
-        waitingTop_ = waitingRow_ - fit + 1;
-    waitingTop_ = std::clamp(waitingTop_, verticalScrollBar()->minimum(), verticalScrollBar()->maximum());
+    else if (waitingRow_ - waitingTop_ >= waitingFit_)
+        waitingTop_ = std::min(waitingRow_ - waitingFit_ + 1, verticalScrollBar()->maximum());
 }
 
 void AlgorithmList::HoldHighlights(bool on)

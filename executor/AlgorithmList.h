@@ -63,6 +63,8 @@ private:
     bool waiting_ = false; // a held highlight not shown yet
     int waitingRow_ = -1;
     int waitingTop_ = 0;
+    int waitingCount_ = 0; // lines, and how many the view holds whole
+    int waitingFit_ = 1;
 };
 
 // Fills a region in bands of at most 64 rows: a tall fill in one piece is

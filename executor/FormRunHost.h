@@ -16,7 +16,7 @@
 
 class FormRunHost : public RunHost {
 public:
-    explicit FormRunHost(TfrmRoPupil& f) : f_(f) {}
+    explicit FormRunHost(TfrmRoPupil& f) : f_(f) { clock_.start(); }
 
     // During a run the list's highlights and the field's frames are held and
     // shown as the pacer says: before every pause of 1 ms or more, otherwise
@@ -26,22 +26,24 @@ public:
         const QScreen* screen = f_.screen();
         const qreal hz = screen ? screen->refreshRate() : 60;
         pacer_ = FramePacer(int(1000 / std::clamp<qreal>(hz, 20, 240)));
+        lines_ = ListItems(f_.lstCom);
         clock_.start();
+        lastMessagesNs_ = -kMessagesEveryNs;
         f_.lstCom->HoldHighlights(true);
         f_.PaintImage->Hold(true);
     }
     void EndRun()
     {
+        lines_.clear();
         f_.lstCom->HoldHighlights(false);
         f_.PaintImage->Hold(false);
     }
 
-    int LineCount() const override { return f_.lstCom->count(); }
-    QString Line(int i) const override
-    {
-        const QListWidgetItem* item = f_.lstCom->item(i);
-        return item ? item->text() : QString();
-    }
+    // Nothing edits the text while a run lasts (the editing controls are off
+    // in "Отладка"), so a run reads the lines as they were when it started:
+    // a line read from the list costs more than executing it.
+    int LineCount() const override { return int(lines_.size()); }
+    QString Line(int i) const override { return i >= 0 && i < lines_.size() ? lines_.at(i) : QString(); }
     void Highlight(int i) override
     {
         f_.lstCom->HighlightLine(i);
@@ -69,7 +71,17 @@ public:
         if (!f_.closed_)
             Delay(0, ms);
     }
-    void ProcessMessages() override { QCoreApplication::processEvents(); }
+    // At full speed a stop check comes every few microseconds, and a look at
+    // the window's messages costs more than the line itself: they are handled
+    // at most once a millisecond, so a stop or a close still acts at once.
+    void ProcessMessages() override
+    {
+        const qint64 now = clock_.nsecsElapsed();
+        if (now - lastMessagesNs_ < kMessagesEveryNs)
+            return;
+        lastMessagesNs_ = now;
+        QCoreApplication::processEvents();
+    }
     void ShowError(const QString& text) override { ShowBox(MessageKind::Error, text); }
     void ShowInformation(const QString& text) override { ShowBox(MessageKind::Information, text); }
     void Paint() override
@@ -105,7 +117,11 @@ private:
         pacer_.Shown(clock_.elapsed());
     }
 
+    static constexpr qint64 kMessagesEveryNs = 1000000;
+
     TfrmRoPupil& f_;
+    QStringList lines_;
     FramePacer pacer_;
     QElapsedTimer clock_;
+    qint64 lastMessagesNs_ = -kMessagesEveryNs;
 };
