@@ -69,6 +69,23 @@ void TfrmRoPupil::ShowCommentPanel(bool on)
         PanelComment->raise();
 }
 
+// Ctrl does not take the selection off a row: there is always one to act
+// on. Only a left press on a row selects it: a right press leaves the row
+// that the pupil chose (and the menu is to act on), and a press below the
+// last row leaves the selection as it is.
+bool TfrmRoPupil::ListMouseRule(const QListWidget* list, QEvent* e)
+{
+    const QEvent::Type type = e->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease
+        && type != QEvent::MouseMove)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(e);
+    mouse->setModifiers(Qt::NoModifier);
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        return mouse->button() != Qt::LeftButton || !list->itemAt(mouse->position().toPoint());
+    return false;
+}
+
 // The algorithm list's clicks, Up and Down, Del and context menu, and the
 // comment edit's Enter and leaving.
 bool TfrmRoPupil::ComMenuEvent(QObject* watched, QEvent* e)
@@ -78,20 +95,10 @@ bool TfrmRoPupil::ComMenuEvent(QObject* watched, QEvent* e)
     if ((watched == lstCom || watched == lstCom->viewport()) && !lstCom->isEnabled())
         return false;
     if (watched == lstCom->viewport()) {
-        const bool mouseEvent = e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick
-                                || e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::MouseMove;
-        // Ctrl does not take the selection off a line: there is always one
-        // to insert above.
-        if (mouseEvent)
-            static_cast<QMouseEvent*>(e)->setModifiers(Qt::NoModifier);
-        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
-            // Only a left press on a line selects it: a right press leaves the
-            // line the menu is to act on, and a press below the last line
-            // leaves the current line as it is. A second press of a double
-            // click would otherwise select as a first one.
-            auto* mouse = static_cast<QMouseEvent*>(e);
-            return mouse->button() != Qt::LeftButton || !lstCom->itemAt(mouse->position().toPoint());
-        }
+        // A second press of a double click would otherwise select as a
+        // first one: the release below chooses once for each press.
+        if (ListMouseRule(lstCom, e) || e->type() == QEvent::MouseButtonDblClick)
+            return true;
         if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton
             && !releasingInList_) {
             // The selection is final once the list has taken the release: a

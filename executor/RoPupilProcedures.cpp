@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPushButton>
 
 void TfrmRoPupil::BuildProcPanel(QWidget* client)
@@ -41,11 +40,12 @@ void TfrmRoPupil::BuildProcPanel(QWidget* client)
 }
 
 // The Enter and Esc keys of the panel's list and edit, the list's Up and Down,
-// and a press below the last name, which selects nothing.
+// and its clicks, which change the chosen name as the algorithm list's change
+// its line.
 bool TfrmRoPupil::ProcPanelEvent(QObject* watched, QEvent* e)
 {
-    if (e->type() == QEvent::MouseButtonPress && watched == ListBoxProc->viewport())
-        return !ListBoxProc->itemAt(static_cast<QMouseEvent*>(e)->position().toPoint());
+    if (watched == ListBoxProc->viewport())
+        return ListMouseRule(ListBoxProc, e);
     if (e->type() != QEvent::KeyPress || (watched != ListBoxProc && watched != EditNewProc))
         return false;
     auto* key = static_cast<QKeyEvent*>(e);

@@ -256,6 +256,9 @@ private:
     // and comment edit; true when the event is taken.
     bool ProcPanelEvent(QObject* watched, QEvent* e);
     bool ComMenuEvent(QObject* watched, QEvent* e);
+    // The mouse rule of the window's pick lists, applied to an event of the
+    // list's viewport; true when the event is to go no further.
+    static bool ListMouseRule(const QListWidget* list, QEvent* e);
     static constexpr int kNoListMove = -2;
     int ListKeyMove(int key, int row) const;
     void OpenProcPanel(QPushButton* other);

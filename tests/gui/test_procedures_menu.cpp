@@ -218,6 +218,23 @@ TEST_P(Editing, KeysMoveInTheNamesWithoutChoosingAndTheNextClickChooses)
     QTest::keyClick(form->ListBoxProc, Qt::Key_Return);
     EXPECT_FALSE(form->PanelProc->isVisible());
     EXPECT_EQ(form->lstCom->count(), lines + 1);
+
+    // A right click leaves the name the pupil chose, and Enter calls that one;
+    // Ctrl+click on the selected name chooses it as a plain click does.
+    QWidget* vp = form->ListBoxProc->viewport();
+    auto at = [this](int row) { return form->ListBoxProc->visualItemRect(form->ListBoxProc->item(row)).center(); };
+    Press(*form, Qt::Key_F6);
+    form->ListBoxProc->setCurrentRow(0);
+    QTest::mouseClick(vp, Qt::RightButton, {}, at(2));
+    QTest::mouseDClick(vp, Qt::RightButton, {}, at(1));
+    EXPECT_EQ(form->ListBoxProc->currentRow(), 0);
+    EXPECT_TRUE(form->PanelProc->isVisible());
+    QTest::keyClick(form->ListBoxProc, Qt::Key_Return);
+    EXPECT_EQ(Items(form->lstCom).count(Q("    ДЕЛАЙ А")), 1);
+    Press(*form, Qt::Key_F6);
+    QTest::mouseClick(vp, Qt::LeftButton, Qt::ControlModifier, at(0));
+    EXPECT_FALSE(form->PanelProc->isVisible());
+    EXPECT_EQ(Items(form->lstCom).count(Q("    ДЕЛАЙ А")), 2);
 }
 
 TEST_P(Editing, TheListPassesTheSelectionOnAndKeepsItOnARightClick)
