@@ -271,6 +271,8 @@ void FieldRenderer::TextOut(int x, int y, const QString& text, const QColor& box
 
 void FieldRenderer::DrawPointMark(int16_t x, int16_t y, const QString& letter)
 {
+    if (!OnField(x, y))
+        return;
     const int px = x * m_.CellSize + m_.CellCentreX0;
     const int py = y * m_.CellSize + m_.CellCentreY0;
     {
@@ -287,6 +289,16 @@ void FieldRenderer::DrawPointMark(int16_t x, int16_t y, const QString& letter)
 
 // ---------------------------------------------------------------- executor
 
+bool FieldRenderer::OnField(int x, int y) const
+{
+    return x >= 0 && y >= 0 && x < m_.FieldSize && y < m_.FieldSize;
+}
+
+QRect FieldRenderer::CellsRect() const
+{
+    return QRect(m_.Margin, m_.Margin, m_.FieldSize * m_.CellSize, m_.FieldSize * m_.CellSize);
+}
+
 QRect FieldRenderer::SpriteBox(int16_t x, int16_t y) const
 {
     const int px = x * m_.CellSize + m_.CellCentreX0;
@@ -297,7 +309,7 @@ QRect FieldRenderer::SpriteBox(int16_t x, int16_t y) const
 
 void FieldRenderer::SaveUnderExecutor(int16_t x, int16_t y)
 {
-    if (m_.SpriteSize <= 0 || m_.FieldBitmap.isNull() || m_.SpriteBack.isNull())
+    if (m_.SpriteSize <= 0 || m_.FieldBitmap.isNull() || m_.SpriteBack.isNull() || !OnField(x, y))
         return;
     QPainter p(&m_.SpriteBack);
     p.setCompositionMode(QPainter::CompositionMode_Source);
@@ -306,7 +318,7 @@ void FieldRenderer::SaveUnderExecutor(int16_t x, int16_t y)
 
 void FieldRenderer::RestoreUnderExecutor(int16_t x, int16_t y)
 {
-    if (m_.SpriteSize <= 0 || m_.SpriteBack.isNull())
+    if (m_.SpriteSize <= 0 || m_.SpriteBack.isNull() || !OnField(x, y))
         return;
     QPainter p;
     if (!BeginField(p))
@@ -321,7 +333,7 @@ void FieldRenderer::DrawPicture(int index, int dx, int dy)
 {
     const QImage& picture = pictures_[size_t(index)];
     const int s = m_.SpriteSize;
-    if (picture.isNull() || s <= 0)
+    if (picture.isNull() || s <= 0 || !OnField(m_.ExecX, m_.ExecY))
         return;
     QPainter p;
     if (!BeginField(p))
@@ -374,6 +386,8 @@ void FieldRenderer::DrawExecutorAlarm()
 
 void FieldRenderer::DrawTrace(int x0, int y0, int x1, int y1)
 {
+    if (!CellsRect().contains(x0, y0) || !CellsRect().contains(x1, y1))
+        return;
     QPainter p;
     if (!BeginField(p))
         return;

@@ -69,6 +69,10 @@ private:
     // Picture `index` with its top-left corner at (dx, dy) inside the executor's sprite box.
     void DrawPicture(int index, int dx, int dy);
     QRect SpriteBox(int16_t x, int16_t y) const;
+    // A point, the executor or a trace outside the cells is drawn nowhere:
+    // a point left beyond a smaller field would otherwise cut its walls.
+    bool OnField(int x, int y) const;
+    QRect CellsRect() const;
     // A painter on FieldBitmap with crisp, one-pixel settings; inactive when there is no bitmap.
     bool BeginField(QPainter& p);
 

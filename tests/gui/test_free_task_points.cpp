@@ -229,7 +229,7 @@ TEST_F(PointsPanelTest, ClicksOnThePanelApplyAndClicksBesideItDoNot)
 TEST_F(PointsPanelTest, TheFieldSizeKeepsThePoints)
 {
     ed.N1515->trigger();
-    Apply(true, "14", "14", 0, true, "13", "0");
+    Apply(true, "14", "14", 0, true, "10", "13");
     EXPECT_EQ(m.FieldSize, 15);
     EXPECT_EQ(form.PaintImage->width(), 530);
     ed.N1313->trigger();
@@ -238,6 +238,11 @@ TEST_F(PointsPanelTest, TheFieldSizeKeepsThePoints)
     EXPECT_EQ(form.PaintImage->width(), 540);
     EXPECT_EQ((std::vector<int>{m.PointAX, m.PointAY, m.ExecX, m.ExecY}), (std::vector<int>{14, 14, 14, 14}));
     EXPECT_TRUE(messages.empty());
+    // Left off the smaller field, both points are drawn nowhere: the bottom
+    // wall under B's column stays whole.
+    const QImage scene = m.FieldBitmap.copy();
+    form.DrawField();
+    EXPECT_EQ(m.FieldBitmap, scene);
 }
 
 TEST_F(PointsPanelTest, ARunNeedsPointAOnTheField)

@@ -2,6 +2,7 @@
 #include "Layout.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -591,6 +592,37 @@ TEST_F(CanvasText, LettersShrinkForGoodOnceAJumpingWallWasDrawn)
     const int after = LetterBoxRows(f, f.Px(3), f.Py(3));
     EXPECT_GT(after, 0);
     EXPECT_LT(after, before);
+}
+
+// A point left outside a smaller field, or no point at all, is drawn nowhere:
+// neither its mark nor the executor standing on it may touch a wall or a
+// cell, and a trace that would leave the cells is not drawn.
+TEST_F(CanvasText, CellsOffTheFieldAreDrawnNowhere)
+{
+    const struct {
+        int x, y;
+    } cells[] = {{10, 12}, {12, 10}, {12, 12}, {-1, -1}, {-1, 4}, {4, -1}};
+    for (int16_t m : {int16_t(7), int16_t(10)}) {
+        Field f(m, 12);
+        const QImage empty = f.model.FieldBitmap.copy();
+        for (const auto& c : cells) {
+            SCOPED_TRACE(testing::Message() << "m " << m << " cell " << c.x << ',' << c.y);
+            f.r.DrawPointMark(int16_t(c.x), int16_t(c.y), QStringLiteral("Б"));
+            f.PutExecutor(c.x, c.y, c.y < 0 ? 270 : 90);
+            f.r.SaveUnderExecutor(f.model.ExecX, f.model.ExecY);
+            f.r.DrawExecutor(f.model.ExecDir);
+            f.r.DrawExecutorAlarm();
+            f.r.RestoreUnderExecutor(f.model.ExecX, f.model.ExecY);
+            f.r.DrawExecutor(180);
+            const int towardX = std::clamp(c.x, 0, 11), towardY = std::clamp(c.y, 0, 11);
+            f.r.DrawTrace(f.Px(c.x) + 1, f.Py(c.y) + 1, f.Px(towardX) + 1, f.Py(towardY) + 1);
+            f.model.PointAX = f.model.PointBX = int16_t(c.x);
+            f.model.PointAY = f.model.PointBY = int16_t(c.y);
+            f.model.PointADir = 0;
+            f.r.DrawScene();
+            EXPECT_EQ(f.model.FieldBitmap, empty);
+        }
+    }
 }
 
 } // namespace
