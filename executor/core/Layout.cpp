@@ -43,14 +43,15 @@ WindowFit FitWindow(int screenWidth, int designedClientHeight, int available,
 {
     WindowFit fit;
     fit.Margin = int16_t(std::max(1, int(int16_t(screenWidth) / 100)));
+    const int16_t lowest = fit.Margin >= SmallestDesignedMargin ? SmallestDesignedMargin : int16_t(1);
     int needed = NeededClientHeight(layoutFor(fit.Margin));
-    while (available > 0 && needed > available && fit.Margin > 1) {
+    while (available > 0 && needed > available && fit.Margin > lowest) {
         fit.Margin = int16_t(fit.Margin - 1);
         needed = NeededClientHeight(layoutFor(fit.Margin));
     }
     fit.ClientHeight = std::max(designedClientHeight, needed);
     if (available > 0)
-        fit.ClientHeight = std::min(fit.ClientHeight, std::max(available, needed));
+        fit.ClientHeight = std::min(fit.ClientHeight, available);
     return fit;
 }
 

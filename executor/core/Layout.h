@@ -32,6 +32,9 @@ FormLayout ComputeFormLayoutForMargin(int screenWidth, int16_t margin);
 
 // How the window meets a screen: the layout unit and the client height.
 constexpr int StatusBarHeight = 22;
+// The unit of an 800-pixel screen, the smallest the window is designed for:
+// below it the statistics no longer keep their designed height.
+constexpr int16_t SmallestDesignedMargin = 8;
 struct WindowFit {
     int16_t Margin = 0;
     int ClientHeight = 0;
@@ -42,7 +45,11 @@ struct WindowFit {
 // nothing changes; otherwise the client grows to hold it. The client stays
 // within `available`, the height the work area leaves for it (work area less
 // the window frame and the menu bar; 0 or less: no limit); where even that is
-// too low for the layout, m is the largest unit whose layout fits.
+// too low for the layout, m is the largest unit whose layout fits, but on a
+// screen 800 pixels wide or wider never below SmallestDesignedMargin: the
+// client is then as high as the work area allows, and the status bar covers
+// the layout's lowest pixels rather than the statistics losing their
+// designed height.
 // layoutFor(m) is the window's layout for unit m.
 WindowFit FitWindow(int screenWidth, int designedClientHeight, int available,
                     const std::function<FormLayout(int16_t)>& layoutFor);

@@ -36,14 +36,14 @@ struct Window {
     TfrmRoPupil& f() { return *form; }
 };
 
-Window MakeWindow(int screenWidth = 1024, const QStringList& task = {})
+Window MakeWindow(int screenWidth = 1024, const QStringList& task = {}, const QRect& workArea = QRect())
 {
     auto edition = std::make_unique<FixedTaskEdition>();
     Window w;
     w.edition = edition.get();
     if (!task.isEmpty())
         edition->MemoTask = task;
-    w.form = std::make_unique<TfrmRoPupil>(std::move(edition), screenWidth);
+    w.form = std::make_unique<TfrmRoPupil>(std::move(edition), screenWidth, workArea);
     w.form->show();
     return w;
 }
@@ -100,7 +100,10 @@ TEST(FixedTaskWindow, LaysItselfOutAsDesigned)
     // The figures themselves are the layout unit's (test_fixed_task_layout); here the window applies them.
     for (int screen : {1024, 800}) {
         SCOPED_TRACE(screen);
-        Window w = MakeWindow(screen);
+        // A 4:3 screen: at 800 x 600 too the designed layout stays, the
+        // client shortened to the work area.
+        const int screenHeight = screen * 3 / 4;
+        Window w = MakeWindow(screen, {}, QRect(0, 0, screen, screenHeight));
         TfrmRoPupil& f = w.f();
         const FixedTaskLayout l = ComputeFixedTaskLayout(screen);
         const int m = l.Form.Margin, c = f.Model().CellSize, half = f.Model().HalfCell;
@@ -121,7 +124,14 @@ TEST(FixedTaskWindow, LaysItselfOutAsDesigned)
         EXPECT_EQ(f.AxisLabelsX[11]->text(), "11");
         EXPECT_EQ(f.AxisLabelsX[11]->x(), 2 * m + half + 11 * c);
         EXPECT_EQ(f.AxisLabelsY[11]->y(), 2 * m + half + 11 * c);
-        EXPECT_EQ(f.height() - f.MainMenu->sizeHint().height(), 685);
+        if (screen == 1024) {
+            EXPECT_EQ(f.height() - f.MainMenu->sizeHint().height(), 685);
+        }
+        // The whole field and all nine statistics lines stand above the
+        // status bar, which stays on the screen.
+        EXPECT_LE(f.PaintImage->mapTo(&f, QPoint(0, f.PaintImage->height())).y(), f.StatusBar1->y());
+        EXPECT_LE(f.ListStatist->viewport()->mapTo(&f, QPoint(0, 9 * 13)).y(), f.StatusBar1->y());
+        EXPECT_LE(f.frameGeometry().bottom(), screenHeight);
     }
     // On a low, wide screen the window fits its work area: the whole field and the status bar show.
     TfrmRoPupil wide(std::make_unique<FixedTaskEdition>(), 1920, QRect(0, 0, 1920, 1040));
