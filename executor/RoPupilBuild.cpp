@@ -1,5 +1,6 @@
 #include "RoPupilUnit.h"
 
+#include "CondensedRows.h"
 #include "FormKit.h"
 #include "FormRunHost.h"
 #include "MenuStyle.h"
@@ -73,6 +74,8 @@ void TfrmRoPupil::BuildComponents()
     lstCom->setFont(DesignedFont(QStringLiteral("Arial"), 13));
 
     ListStatist = MakeList(client_, "ListStatist", 13);
+    // A count is never cut: a line it makes too long is drawn narrower.
+    CondenseLongRows(ListStatist, 13);
     SetHint(ListStatist, QStringLiteral("Статистика | Подсчет числа команд и управляющих структур в вашем алгоритме"));
 
     BuildFieldPanels(client_);

@@ -1,5 +1,6 @@
 #include "EditionForm.h"
 #include "FormKit.h"
+#include "Statistics.h"
 
 #include <QAction>
 #include <QLabel>
@@ -255,6 +256,34 @@ TEST_P(ExecutorForm, BuildsTheExampleAlgorithmByKeys)
     EXPECT_EQ(form->ListStatist->item(5)->text(), "ветвлений  .............1");
     EXPECT_EQ(form->ListStatist->item(6)->text(), "циклов      ..............1");
     EXPECT_EQ(form->ListStatist->item(8)->text(), "Итого:  строк   ......14");
+}
+
+// However large a count, every digit of it shows whole: a count one higher
+// changes the picture of its line, and no line runs into the list's edge.
+TEST_P(ExecutorForm, TheStatisticsShowEveryDigitOfALargeCount)
+{
+    auto form = MakeForm();
+    form->show();
+    form->NMainBegin->trigger();
+    form->NMainWork->trigger();
+    QListWidget* list = form->ListStatist;
+    auto rows = [list](int32_t count) {
+        list->clear();
+        list->addItems(StatistLines({count, count, count, count, count, count}));
+        std::vector<QImage> images;
+        for (int row : {2, 3, 4, 5, 6, 8})
+            images.push_back(list->viewport()->grab(list->visualItemRect(list->item(row))).toImage());
+        return images;
+    };
+    const QRgb base = list->palette().color(QPalette::Base).rgb();
+    for (int32_t count : {1000, 100000, 2147483646}) {
+        const std::vector<QImage> before = rows(count), after = rows(count + 1);
+        for (size_t i = 0; i < before.size(); ++i) {
+            EXPECT_NE(before[i], after[i]) << count << " line " << i;
+            for (int y = 0; y < before[i].height(); ++y)
+                EXPECT_EQ(before[i].pixel(before[i].width() - 1, y), base) << count << " line " << i;
+        }
+    }
 }
 
 TEST_P(ExecutorForm, FunctionKeysEditOnlyInDevelopment)
