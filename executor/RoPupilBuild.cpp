@@ -72,11 +72,13 @@ void TfrmRoPupil::BuildComponents()
 
     lstCom = new AlgorithmList(client_, "lstCom", lstComItemHeight);
     lstCom->setFont(DesignedFont(QStringLiteral("Arial"), 13));
+    lstCom->setAccessibleName(QStringLiteral("Алгоритм"));
 
     ListStatist = MakeList(client_, "ListStatist", 13);
     // A count is never cut: a line it makes too long is drawn narrower.
     CondenseLongRows(ListStatist, 13);
     SetHint(ListStatist, QStringLiteral("Статистика | Подсчет числа команд и управляющих структур в вашем алгоритме"));
+    NameAfter(ListStatist, {ListStatist});
 
     BuildFieldPanels(client_);
     BuildConditionPanels(client_);

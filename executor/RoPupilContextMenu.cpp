@@ -57,6 +57,7 @@ void TfrmRoPupil::BuildCommentPanel(QWidget* client)
     EditComment = MakeEdit(PanelComment, "EditComment", QRect(24, 24, 233, 21));
     AcceptAlgorithmLineTextOnly(EditComment);
     SetHint(EditComment, QStringLiteral("Введите любой текст в эту строчку."));
+    NameAfter(EditComment, {Label1});
     ShowCommentPanel(false);
 }
 

@@ -33,6 +33,8 @@ void TfrmRoPupil::BuildProcPanel(QWidget* client)
     AcceptAlgorithmLineTextOnly(EditNewProc);
     SetHint(EditNewProc, QStringLiteral("Если имени процедуры нет в верхнем списке, введите его и нажмите <Enter>  | Имя процедуры вводится только один раз, а затем всегда выбирается из списка"));
     QWidget::setTabOrder(ListBoxProc, EditNewProc);
+    NameAfter(ListBoxProc, {LabelSelect});
+    NameAfter(EditNewProc, {LabelNewProc1, LabelNewProc2});
 
     connect(ListBoxProc, &QListWidget::clicked, this, [this] { ListBoxProcClick(); });
     connect(PPButtonProc, &QPushButton::clicked, this, &TfrmRoPupil::PPButtonProcClick);

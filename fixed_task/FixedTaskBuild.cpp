@@ -96,6 +96,7 @@ void FixedTaskEdition::BuildTaskStrip(TfrmRoPupil& form)
     LabelTskName->adjustSize();
     lstTsk = MakeList(pnlTskNew, "lstTsk", 13);
     lstTsk->setGeometry(lstTskLeft, lstTskTop, 200, lstTskHeight);
+    NameAfter(lstTsk, {LabelTsk});
 }
 
 void FixedTaskEdition::BuildPatternPanel(TfrmRoPupil& form)
@@ -128,6 +129,8 @@ void FixedTaskEdition::BuildSolutionPanel(TfrmRoPupil& form)
     ListStatistDec = MakeList(pnlDec, "ListStatistDec", 13);
     ListStatistDec->setGeometry(DockablePanel::Inset + 312, DockablePanel::Inset + 464, 121, 129);
     ListStatistDec->addItems(CorrectSolutionStatistics());
+    NameAfter(lstDec, {lblDec});
+    NameAfter(ListStatistDec, {form.ListStatist});
 }
 
 void FixedTaskEdition::AddStageRows(TfrmRoPupil&, StageTable& stages)

@@ -105,6 +105,13 @@ void FreeTaskEdition::BuildPointsPanel(QWidget* client)
     EditBY = MakeEdit(p, "EditBY", At(592, 6, 25, 21), QStringLiteral("0"));
     UpDownBY = MakeUpDown(p, "UpDownBY", EditBY, At(617, 6, 16, 21));
 
+    // The two points' edits are told apart by the point's check box.
+    NameAfter(EditAX, {CheckBoxA, Label3});
+    NameAfter(EditAY, {CheckBoxA, Label4});
+    NameAfter(ComboBoxTo, {Label8});
+    NameAfter(EditBX, {CheckBoxB, Label6});
+    NameAfter(EditBY, {CheckBoxB, Label7});
+
     QWidget::setTabOrder(EditAX, EditAY);
     QWidget::setTabOrder(EditAY, EditBX);
     QWidget::setTabOrder(EditBX, EditBY);

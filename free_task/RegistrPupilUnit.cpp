@@ -158,6 +158,10 @@ TfrmRegistrPupil::TfrmRegistrPupil(FreeTaskForms& forms, QWidget* parent)
                 Qt::QueuedConnection);
     }
 
+    NameAfter(EditNam1, {NamLab1});
+    NameAfter(EditNam2, {NamLab2});
+    NameAfter(EditNam3, {Label2});
+
     setTabOrder(EditNam1, EditNam2);
     setTabOrder(EditNam2, ReadyBitB);
     setTabOrder(ReadyBitB, EditNam3);

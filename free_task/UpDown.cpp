@@ -19,6 +19,9 @@ UpDown::UpDown(QLineEdit* associate, QWidget* parent)
     }
     up_->setArrowType(Qt::UpArrow);
     down_->setArrowType(Qt::DownArrow);
+    // The arrows show no text; a screen reader speaks these names.
+    up_->setAccessibleName(QStringLiteral("Увеличить"));
+    down_->setAccessibleName(QStringLiteral("Уменьшить"));
     connect(up_, &QToolButton::clicked, this, [this] { Step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { Step(-1); });
     associate_->installEventFilter(this);
