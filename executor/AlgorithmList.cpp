@@ -1,6 +1,6 @@
 #include "AlgorithmList.h"
 
-#include "FormKit.h"
+#include "ListRows.h"
 
 #include <QHash>
 #include <algorithm>

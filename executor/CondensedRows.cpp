@@ -1,6 +1,6 @@
 #include "CondensedRows.h"
 
-#include "FormKit.h"
+#include "ListRows.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -2,9 +2,10 @@
 // How a run reaches the window: the interpreter's lines, highlights, drawing,
 // pauses and messages, answered by the executor window's components.
 
-#include "FormKit.h"
 #include "FramePacer.h"
 #include "Interpreter.h"
+#include "ListRows.h"
+#include "MessageBoxes.h"
 #include "RoPupilUnit.h"
 #include "RunHost.h"
 

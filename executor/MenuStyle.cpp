@@ -1,6 +1,6 @@
 #include "MenuStyle.h"
 
-#include "FormKit.h"
+#include "DesignedFont.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,10 @@
 #include "RoPupilUnit.h"
 
+#include "ComponentBuilders.h"
 #include "CondensedRows.h"
-#include "FormKit.h"
+#include "DesignedFont.h"
+#include "Hints.h"
+#include "ListRows.h"
 #include "FormRunHost.h"
 #include "MenuStyle.h"
 

@@ -6,7 +6,10 @@
 
 #include "AlgorithmEdits.h"
 #include "ProcedureNames.h"
-#include "FormKit.h"
+#include "ComponentBuilders.h"
+#include "Hints.h"
+#include "ListRows.h"
+#include "MessageBoxes.h"
 #include "TextFilter.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "RoPupilUnit.h"
 
-#include "FormKit.h"
+#include "DesignedFont.h"
 #include "FramePlacement.h"
 
 #include <QGuiApplication>

@@ -2,7 +2,11 @@
 
 #include "RoPupilUnit.h"
 
-#include "FormKit.h"
+#include "ComponentBuilders.h"
+#include "DesignedFont.h"
+#include "Hints.h"
+#include "ListRows.h"
+#include "MessageBoxes.h"
 #include "ProcedureNames.h"
 #include "TextFilter.h"
 

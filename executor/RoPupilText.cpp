@@ -1,7 +1,7 @@
 #include "RoPupilUnit.h"
 
 #include "AlgorithmText.h"
-#include "FormKit.h"
+#include "ListRows.h"
 #include "Statistics.h"
 
 #include <QFrame>

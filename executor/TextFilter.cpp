@@ -1,6 +1,6 @@
 #include "TextFilter.h"
 
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "ProcedureNames.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "DockablePanel.h"
 
-#include "FormKit.h"
+#include "ComponentBuilders.h"
 
 #include <QApplication>
 #include <QCloseEvent>

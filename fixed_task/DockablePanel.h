@@ -5,7 +5,7 @@
 // panel again shows it where it was, floating or in place. The window holds
 // no docking site, so a floating panel never goes back into the window.
 
-#include "FormKit.h"
+#include "ComponentBuilders.h"
 
 #include <QFrame>
 #include <QPoint>

@@ -1,6 +1,6 @@
 #include "FreeTaskEdition.h"
 
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "PointsPanel.h"
 #include "RoPupilUnit.h"
 #include "StageTable.h"

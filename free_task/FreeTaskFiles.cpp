@@ -5,7 +5,7 @@
 
 #include "AlgorithmFile.h"
 #include "FileDialogs.h"
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "RoPupilUnit.h"
 
 #include <QAction>

@@ -2,7 +2,9 @@
 
 #include "FreeTaskEdition.h"
 
-#include "FormKit.h"
+#include "ComponentBuilders.h"
+#include "Hints.h"
+#include "MessageBoxes.h"
 #include "PointsPanel.h"
 #include "RoPupilUnit.h"
 #include "StageTable.h"

@@ -1,6 +1,6 @@
 #include "MainPupilUnit.h"
 
-#include "FormKit.h"
+#include "DesignedFont.h"
 #include "FramePlacement.h"
 #include "FreeTaskForms.h"
 #include "RegistrPupilUnit.h"

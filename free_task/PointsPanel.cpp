@@ -1,6 +1,6 @@
 #include "PointsPanel.h"
 
-#include "FormKit.h"
+#include "ComponentBuilders.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -5,7 +5,7 @@
 // single sunken border, a raised bevel, one pixel of the panel's colour and
 // a second raised bevel.
 
-#include "FormKit.h"
+#include "ComponentBuilders.h"
 
 #include <QFrame>
 #include <functional>

@@ -1,6 +1,9 @@
 #include "RegistrPupilUnit.h"
 
-#include "FormKit.h"
+#include "DesignedFont.h"
+#include "Hints.h"
+#include "MessageBoxes.h"
+#include "ModalShow.h"
 #include "FramePlacement.h"
 #include "FreeTaskForms.h"
 #include "RoPupilUnit.h"

@@ -22,7 +22,7 @@
 #include "BenchFigures.h"
 #include "FieldRenderer.h"
 #include "FileDialogs.h"
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "FreeTaskEdition.h"
 #include "Interpreter.h"
 #include "Layout.h"

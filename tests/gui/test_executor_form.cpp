@@ -1,5 +1,5 @@
 #include "EditionForm.h"
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "Statistics.h"
 
 #include <QAction>

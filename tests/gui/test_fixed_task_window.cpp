@@ -7,7 +7,7 @@
 #include "FixedTaskEdition.h"
 #include "FixedTaskLayout.h"
 #include "FixedTaskTexts.h"
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "FreeTaskEdition.h"
 #include "RoPupilUnit.h"
 

@@ -1,7 +1,7 @@
 #include "AlgorithmFile.h"
 #include "AlgorithmText.h"
 #include "FileDialogs.h"
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "FreeTaskEdition.h"
 #include "PointsPanel.h"
 #include "QtRussian.h"

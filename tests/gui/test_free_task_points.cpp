@@ -1,5 +1,5 @@
 #include "FieldRenderer.h"
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "FreeTaskEdition.h"
 #include "PointsPanel.h"
 #include "RoPupilUnit.h"

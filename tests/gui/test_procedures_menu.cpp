@@ -2,7 +2,7 @@
 // and the Del key, driven as a pupil drives them.
 
 #include "EditionForm.h"
-#include "FormKit.h"
+#include "MessageBoxes.h"
 
 #include <QAction>
 #include <QClipboard>

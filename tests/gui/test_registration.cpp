@@ -1,4 +1,4 @@
-#include "FormKit.h"
+#include "MessageBoxes.h"
 #include "FreeTaskEdition.h"
 #include "FreeTaskForms.h"
 #include "MainPupilUnit.h"

@@ -3,7 +3,7 @@
 // panel, and the window on screens of every size.
 
 #include "EditionForm.h"
-#include "FormKit.h"
+#include "MessageBoxes.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -3,7 +3,8 @@
 
 #include "EditionForm.h"
 #include "FixedTaskEdition.h"
-#include "FormKit.h"
+#include "Hints.h"
+#include "MessageBoxes.h"
 #include "FreeTaskForms.h"
 #include "MainPupilUnit.h"
 #include "RegistrPupilUnit.h"
