@@ -26,8 +26,6 @@ QListWidget* MakeList(QWidget* parent, const char* name, int rowHeight)
 {
     auto* list = new QListWidget(parent);
     SetUpList(list, name, new FixedRowDelegate(rowHeight, list));
-    // A line too long for the list is cut at its right edge, without an ellipsis.
-    list->setTextElideMode(Qt::ElideNone);
     return list;
 }
 
@@ -41,8 +39,10 @@ void SetUpList(QListWidget* list, const char* name, QStyledItemDelegate* rows)
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setFrameShape(QFrame::Box);
     list->setFrameShadow(QFrame::Plain);
-    // Long lines are cut at the right edge, as in a plain list box.
+    // Long lines are cut at the right edge, as in a plain list box: no
+    // scroll bar, no ellipsis.
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setTextElideMode(Qt::ElideNone);
 }
 
 QStringList ListItems(const QListWidget* list)
