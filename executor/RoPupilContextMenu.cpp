@@ -121,12 +121,24 @@ bool TfrmRoPupil::ComMenuEvent(QObject* watched, QEvent* e)
         }
         return false;
     }
-    if (watched == lstCom && e->type() == QEvent::ContextMenu) {  // the menu key
-        ComMenu->popup(lstCom->viewport()->mapToGlobal(lstCom->visualItemRect(lstCom->currentItem()).center()));
+    // The menu key and Shift+F10 open the menu at the current line, as on the
+    // system the list was designed for; on X11 Qt turns neither of them into a
+    // context-menu event, so the keys are taken here too.
+    auto popUpAtCurrentLine = [this] {
+        const QRect line = lstCom->currentItem() ? lstCom->visualItemRect(lstCom->currentItem()) : QRect();
+        ComMenu->popup(lstCom->viewport()->mapToGlobal(line.isValid() ? line.center() : QPoint(0, 0)));
+    };
+    if (watched == lstCom && e->type() == QEvent::ContextMenu) {
+        popUpAtCurrentLine();
         return true;
     }
     if (watched == lstCom && e->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Menu
+            || (key->key() == Qt::Key_F10 && (key->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier)) {
+            popUpAtCurrentLine();
+            return true;
+        }
         const int row = lstCom->currentRow();
         const int next = ListKeyMove(key->key(), row);
         if (next != kNoListMove) {

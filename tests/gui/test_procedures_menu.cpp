@@ -258,6 +258,11 @@ TEST_P(Editing, TheListPassesTheSelectionOnAndKeepsItOnARightClick)
     EXPECT_TRUE(form->ComMenu->isVisible());
     form->ComMenu->close();
     EXPECT_EQ(form->lstCom->currentRow(), 8);  // "КОН"
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, {Qt::Key_F10, Qt::ShiftModifier}}) {
+        QTest::keyClick(form->lstCom, key, modifiers);
+        EXPECT_TRUE(form->ComMenu->isVisible()) << key;
+        form->ComMenu->close();
+    }
     QTest::mouseClick(form->lstCom->viewport(), Qt::LeftButton, {}, QPoint(5, form->lstCom->viewport()->height() - 3));
     EXPECT_EQ(form->lstCom->currentRow(), 8);  // below the last line
 
