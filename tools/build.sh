@@ -10,17 +10,7 @@ cd "$(dirname "$0")/.."
 
 what=${1:-run}
 packages=(cmake make g++ qt6-base-dev qt6-translations-l10n libgtest-dev fonts-liberation2)
-
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+bash tools/install-missing.sh "${packages[@]}"
 
 build=build
 flags=()
