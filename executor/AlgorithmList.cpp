@@ -124,6 +124,49 @@ AlgorithmList::AlgorithmList(QWidget* parent, const char* name, int rowHeight) :
     // The view fills its own background, in bands.
     viewport()->setAutoFillBackground(false);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    FollowModel();
+}
+
+AlgorithmList::~AlgorithmList()
+{
+    // The widget deletes its model after this part of it is gone; the model's
+    // last signals must not reach the lines any more.
+    model()->disconnect(this);
+}
+
+QStringList AlgorithmList::Texts(int first, int last) const
+{
+    QStringList texts;
+    texts.reserve(last - first + 1);
+    for (int r = first; r <= last; ++r)
+        texts << item(r)->text();
+    return texts;
+}
+
+void AlgorithmList::FollowModel()
+{
+    const QAbstractItemModel* m = model();
+    auto changed = [this] { ++textVersion_; };
+    auto reread = [this, changed] {
+        lines_ = Texts(0, count() - 1);
+        changed();
+    };
+    connect(m, &QAbstractItemModel::rowsInserted, this, [this, changed](const QModelIndex&, int first, int last) {
+        lines_ = lines_.mid(0, first) + Texts(first, last) + lines_.mid(first);
+        changed();
+    });
+    connect(m, &QAbstractItemModel::rowsRemoved, this, [this, changed](const QModelIndex&, int first, int last) {
+        lines_.remove(first, last - first + 1);
+        changed();
+    });
+    connect(m, &QAbstractItemModel::dataChanged, this, [this, changed](const QModelIndex& from, const QModelIndex& to) {
+        for (int r = from.row(); r <= to.row() && r < lines_.size(); ++r)
+            lines_[r] = item(r)->text();
+        changed();
+    });
+    connect(m, &QAbstractItemModel::modelReset, this, reread);
+    connect(m, &QAbstractItemModel::rowsMoved, this, reread);
+    connect(m, &QAbstractItemModel::layoutChanged, this, reread);
 }
 
 void AlgorithmList::HighlightLine(int i)

@@ -26,6 +26,7 @@ private:
 class AlgorithmList : public QListWidget {
 public:
     AlgorithmList(QWidget* parent, const char* name, int rowHeight);
+    ~AlgorithmList() override;
 
     // Selects line i and scrolls it into view (no click event follows); an i
     // outside the list clears the selection. The change is on the screen
@@ -40,6 +41,12 @@ public:
     void HoldHighlights(bool on);
     void ShowHeld();
 
+    // The lines' texts, kept in step with every change of the list, and a
+    // number that changes with them. A run reads its lines here: a look into
+    // an item costs more than executing the line.
+    const QStringList& Lines() const { return lines_; }
+    quint64 TextVersion() const { return textVersion_; }
+
     // Highlights that moved the selection, and how many of them were painted.
     long HighlightsMade() const { return highlightsMade_; }
     long HighlightsPainted() const { return highlightsPainted_; }
@@ -53,6 +60,8 @@ protected:
 
 private:
     void ShowLine(int i);
+    void FollowModel();
+    QStringList Texts(int first, int last) const;
 
     mutable QStyleOptionViewItem itemOption_;
     mutable bool itemOptionValid_ = false;
@@ -65,6 +74,8 @@ private:
     int waitingTop_ = 0;
     int waitingCount_ = 0; // lines, and how many the view holds whole
     int waitingFit_ = 1;
+    QStringList lines_;
+    quint64 textVersion_ = 1;
 };
 
 // Fills a region in bands of at most 64 rows: a tall fill in one piece is

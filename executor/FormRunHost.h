@@ -4,7 +4,6 @@
 
 #include "FramePacer.h"
 #include "Interpreter.h"
-#include "ListRows.h"
 #include "MessageBoxes.h"
 #include "RoPupilUnit.h"
 #include "RunHost.h"
@@ -27,7 +26,6 @@ public:
         const QScreen* screen = f_.screen();
         const qreal hz = screen ? screen->refreshRate() : 60;
         pacer_ = FramePacer(int(1000 / std::clamp<qreal>(hz, 20, 240)));
-        lines_ = ListItems(f_.lstCom);
         clock_.start();
         lastMessagesNs_ = -kMessagesEveryNs;
         f_.lstCom->HoldHighlights(true);
@@ -35,16 +33,19 @@ public:
     }
     void EndRun()
     {
-        lines_.clear();
         f_.lstCom->HoldHighlights(false);
         f_.PaintImage->Hold(false);
     }
 
-    // Nothing edits the text while a run lasts (the editing controls are off
-    // in "Отладка"), so a run reads the lines as they were when it started:
-    // a line read from the list costs more than executing it.
-    int LineCount() const override { return int(lines_.size()); }
-    QString Line(int i) const override { return i >= 0 && i < lines_.size() ? lines_.at(i) : QString(); }
+    // The lines as the list keeps them in step with its items: a line read
+    // from an item costs more than executing it.
+    int LineCount() const override { return int(f_.lstCom->Lines().size()); }
+    QString Line(int i) const override
+    {
+        const QStringList& lines = f_.lstCom->Lines();
+        return i >= 0 && i < lines.size() ? lines.at(i) : QString();
+    }
+    quint64 TextVersion() const override { return f_.lstCom->TextVersion(); }
     void Highlight(int i) override
     {
         f_.lstCom->HighlightLine(i);
@@ -121,7 +122,6 @@ private:
     static constexpr qint64 kMessagesEveryNs = 1000000;
 
     TfrmRoPupil& f_;
-    QStringList lines_;
     FramePacer pacer_;
     QElapsedTimer clock_;
     qint64 lastMessagesNs_ = -kMessagesEveryNs;

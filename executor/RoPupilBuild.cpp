@@ -6,6 +6,7 @@
 #include "Hints.h"
 #include "ListRows.h"
 #include "FormRunHost.h"
+#include "Interpreter.h"
 #include "MenuStyle.h"
 
 #include <QAction>
@@ -36,7 +37,8 @@ TfrmRoPupil::TfrmRoPupil(std::unique_ptr<RoPupilEdition> edition, int screenWidt
     : QMainWindow(parent),
       edition_(std::move(edition)),
       renderer_(model_, edition_->LeftFacingPictureDy()),
-      host_(std::make_unique<FormRunHost>(*this))
+      host_(std::make_unique<FormRunHost>(*this)),
+      interpreter_(std::make_unique<LineInterpreter>(model_, *host_))
 {
     setObjectName(QStringLiteral("frmRoPupil"));
     setWindowTitle(QStringLiteral("Исполнитель \"Тимпушка\". Постановка задачи и образец - на бумаге"));

@@ -27,8 +27,7 @@ void TfrmRoPupil::RunAlgorithm()
         return;
     running_ = true;
     host_->BeginRun();
-    LineInterpreter interpreter(model_, *host_);
-    interpreter.RunAlgorithm();
+    interpreter_->RunAlgorithm();
     host_->EndRun();
     running_ = false;
 }

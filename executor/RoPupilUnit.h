@@ -38,6 +38,7 @@ class QTimer;
 class QToolBar;
 class QToolButton;
 class FormRunHost;
+class LineInterpreter;
 struct LineDeletion;
 struct ProcChoice;
 
@@ -281,6 +282,9 @@ private:
     FormLayout layout_;
     StageTable stages_;
     std::unique_ptr<FormRunHost> host_;
+    // One for the window: between runs it remembers where the procedures of
+    // an unchanged text are described.
+    std::unique_ptr<LineInterpreter> interpreter_;
     bool running_ = false;
     bool closed_ = false;
     // The control under the mouse, and the long hint that applies to it.

@@ -55,7 +55,9 @@ void LineInterpreter::RunAlgorithm()
     depth_ = 0;
     callDepth_ = 0;
     aborted_ = false;
-    descriptionsFound_ = false;
+    const quint64 version = h_.TextVersion();
+    if (version == 0 || version != descriptionsVersion_)
+        descriptionsFound_ = false;
 
     h_.DrawField();
     h_.DrawScene();

@@ -317,7 +317,7 @@ int32_t LineInterpreter::FirstDescription(const QString& name)
 {
     // The text cannot change while a run lasts, so the descriptions are
     // found once, on the first call: a call then costs the same in a text of
-    // any length. A line read from outside a run starts afresh.
+    // any length. They serve later runs while the text stays the same.
     if (!descriptionsFound_) {
         descriptions_.clear();
         const int32_t n = h_.LineCount();
@@ -330,6 +330,7 @@ int32_t LineInterpreter::FirstDescription(const QString& name)
                 descriptions_.insert(name, j);
         }
         descriptionsFound_ = true;
+        descriptionsVersion_ = h_.TextVersion();
     }
     return descriptions_.value(name, -1);
 }

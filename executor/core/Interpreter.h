@@ -10,8 +10,9 @@
 //
 // How the executor window uses it
 // --------------------------------
-// * Build a LineInterpreter on the window's model and its RunHost (one for the
-//   window, or one for each run: it keeps nothing between runs).
+// * Build a LineInterpreter on the window's model and its RunHost, one for the
+//   window: between runs it keeps only where the procedures are described,
+//   for as long as RunHost::TextVersion says the text is the same.
 // * Speed buttons: disable the three speed buttons, set the preset
 //   (model.SetSlowPreset() ...), call RunAlgorithm(), enable the buttons.
 //   RunAlgorithm calls DisableWorkMenu at its start and EnableWorkMenu at its
@@ -107,9 +108,11 @@ private:
     int callDepth_ = 0;    // procedure bodies now being executed
     bool aborted_ = false; // the run ended on an error of the text itself
     bool running_ = false;
-    // Each description's name and the line of the first with that name.
+    // Each description's name and the line of the first with that name, and
+    // the text version they were found in (0: found for this run only).
     QHash<QString, int32_t> descriptions_;
     bool descriptionsFound_ = false;
+    quint64 descriptionsVersion_ = 0;
 };
 
 // The texts of the run's boxes; lines are broken by single CR characters.

@@ -13,6 +13,9 @@ public:
     // The algorithm text: the lines of the algorithm list, read at the moment they are needed.
     virtual int LineCount() const = 0;
     virtual QString Line(int i) const = 0;
+    // A number that changes whenever the text does, so that what a run learnt
+    // of the text may serve the next run too; 0 when the host cannot tell.
+    virtual quint64 TextVersion() const { return 0; }
     // Select line i in the algorithm list (no click event follows).
     virtual void Highlight(int i) = 0;
 

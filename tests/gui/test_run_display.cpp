@@ -3,6 +3,7 @@
 // panel, and the window on screens of every size.
 
 #include "EditionForm.h"
+#include "ListRows.h"
 #include "MessageBoxes.h"
 
 #include <QAccessible>
@@ -127,6 +128,30 @@ TEST_P(RunDisplay, HeldHighlightsEndWithTheSelectionAndScrollOfHighlightsShownOn
         EXPECT_EQ(held, oneByOne);
         if (!shownInFlight)
             form->resize(form->width(), form->height() - 97);   // a list of another height
+    }
+}
+
+TEST(AlgorithmListText, TheLinesARunReadsFollowEveryChangeOfTheList)
+{
+    AlgorithmList list(nullptr, "lstCom", 16);
+    std::mt19937 rng(11);
+    quint64 version = list.TextVersion();
+    for (int k = 0; k < 400; ++k) {
+        const int n = list.count();
+        const QString text = QString::number(k);
+        switch (rng() % 7) {
+        case 0: list.addItems({text, text + "a"}); break;
+        case 1: list.insertItem(n ? int(rng() % n) : 0, text); break;
+        case 2: if (n) delete list.takeItem(int(rng() % n)); break;
+        case 3: if (n > 1) list.model()->removeRows(int(rng() % (n - 1)), 2); break;
+        case 4: if (n) list.item(int(rng() % n))->setText(text); break;
+        case 5: if (rng() % 8 == 0) list.clear(); break;
+        default: list.insertItems(n ? int(rng() % n) : 0, {text, "", text}); break;
+        }
+        ASSERT_EQ(list.Lines(), ListItems(&list)) << "after change " << k;
+        if (list.count() != n || ListItems(&list) != list.Lines())
+            EXPECT_NE(list.TextVersion(), version);
+        version = list.TextVersion();
     }
 }
 
