@@ -3,11 +3,11 @@
 #include "ListRows.h"
 
 #include <QHash>
-#include <algorithm>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace {
 
