@@ -37,10 +37,8 @@ bool LineInterpreter::TopLevelPass(int32_t& i)
     // descriptions after it are reached only through calls.
     for (i = 0; i < h_.LineCount() && !IsRunEnd(h_.Line(i)); ++i) {
         ExecLine(i);
-        if (Stopped()) {
-            h_.EnableWorkMenu();
+        if (Stopped())
             return false;
-        }
     }
     return true;
 }
@@ -61,19 +59,25 @@ void LineInterpreter::RunAlgorithm()
 
     h_.DrawField();
     h_.DrawScene();
-    h_.Highlight(0);
+    Light(0);
     h_.ShowField();
     h_.DisableWorkMenu();
     m_.StopFlag = 0;
 
+    RunPasses();
+    // However the run ended, the editor takes over from the line it left.
+    HandOnOpeningLine();
+    h_.EnableWorkMenu();
+    running_ = false;
+}
+
+void LineInterpreter::RunPasses()
+{
     const int n = std::min(m_.JumpWallCount(), 3);
     int32_t i = 0;
     if (n == 0) {
-        if (TopLevelPass(i)) {
-            h_.Highlight(i);
-            h_.EnableWorkMenu();
-        }
-        running_ = false;
+        if (TopLevelPass(i))
+            Light(i);
         return;
     }
 
@@ -88,26 +92,19 @@ void LineInterpreter::RunAlgorithm()
 
         h_.DrawField();
         h_.DrawScene();
-        h_.Highlight(0);
+        Light(0);
         for (int w = 0; w < n; ++w)
             PlaceJumpWall(m_, h_, w, places[w]);
         h_.ShowField();
 
-        if (!TopLevelPass(i)) {
-            running_ = false;
+        if (!TopLevelPass(i))
             return;
-        }
         h_.ShowInformation(PassDoneMessage(n, places));
         // Only a window closed behind the box can have set the flag here.
-        if (m_.StopFlag != 0) {
-            h_.EnableWorkMenu();
-            running_ = false;
+        if (m_.StopFlag != 0)
             return;
-        }
     }
-    h_.Highlight(i);
-    h_.EnableWorkMenu();
-    running_ = false;
+    Light(i);
 }
 
 int StartJumpWalls(RoPupilModel& model, RunHost& host)

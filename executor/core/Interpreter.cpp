@@ -47,9 +47,16 @@ LineInterpreter::LineInterpreter(RoPupilModel& model, RunHost& host, int maxNest
 {
 }
 
+void LineInterpreter::Light(int32_t i)
+{
+    lit_ = i;
+    litOpener_ = false;
+    h_.Highlight(i);
+}
+
 void LineInterpreter::ShowLine(int32_t i)
 {
-    h_.Highlight(i);
+    Light(i);
     h_.Pause(m_.StepDelay);
 }
 
@@ -66,6 +73,28 @@ bool LineInterpreter::ShowStructureLine(int32_t i)
     // answers the stop button and the window within one pause.
     ShowLine(i);
     return !Stopped();
+}
+
+bool LineInterpreter::ShowOpeningLine(int32_t i)
+{
+    Light(i);
+    litOpener_ = true;
+    h_.Pause(m_.StepDelay);
+    return !Stopped();
+}
+
+void LineInterpreter::HandOnOpeningLine()
+{
+    // A run that ends while the "ТО" or "НЦ" opening a part is lit must not
+    // leave it current: an insert goes above the current line, and one between
+    // the header and its "ТО" or "НЦ" breaks the structure for every later run.
+    // The line hands the current line on as a click on it would. A "ТО" or
+    // "НЦ" that a run met as a line of its own (a loaded text) stays.
+    if (!litOpener_ || lit_ + 1 >= h_.LineCount())
+        return;
+    const QString t = h_.Line(lit_);
+    if (IsThen(t) || IsLoopBegin(t))
+        Light(lit_ + 1);
 }
 
 void LineInterpreter::EndRunWithError(const QString& text)
@@ -85,7 +114,7 @@ bool LineInterpreter::TextOrUnclosed(int32_t i, QString& text, int32_t header, S
     }
     // Show the pupil which structure lacks its end.
     if (header >= 0 && header < h_.LineCount())
-        h_.Highlight(header);
+        Light(header);
     switch (s) {
     case Structure::Branch:    EndRunWithError(UnclosedBranchMessage()); break;
     case Structure::Loop:      EndRunWithError(UnclosedLoopMessage()); break;
@@ -101,11 +130,13 @@ void LineInterpreter::ExecLine(int32_t& i)
     if (depth_ == 0 && !running_)
         descriptionsFound_ = false;
     if (depth_ >= maxNesting_) {
+        // The line that would go one level too deep is the one shown.
+        Light(i);
         EndRunWithError(callDepth_ > 0 ? TooDeepCallsMessage() : TooDeepStructuresMessage());
         return;
     }
     ++depth_;
-    h_.Highlight(i);
+    Light(i);
     // Each test on the line as it was read: a handler may move i.
     const QString t = h_.Line(i);
     bool structure = false;
@@ -181,7 +212,7 @@ void LineInterpreter::ExecIf(int32_t& i)
         ++i; // the "ТО" line, whatever it holds
         if (!TextOrUnclosed(i, t, header, Structure::Branch))
             return;
-        if (!ShowStructureLine(i))
+        if (!ShowOpeningLine(i))
             return;
         ++i;
         if (!ExecBranchLines(i, t, header, true))
@@ -225,7 +256,7 @@ void LineInterpreter::ExecWhile(int32_t& i)
         ++i; // the "НЦ" line
         if (!TextOrUnclosed(i, t, start, Structure::Loop))
             return;
-        if (!ShowStructureLine(i))
+        if (!ShowOpeningLine(i))
             return;
         ++i;
         for (;;) {

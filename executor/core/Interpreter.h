@@ -34,6 +34,10 @@
 //   at the end of a run over a text without a line "КОН", and 0 at the start
 //   of each pass over an empty text; the list then shows no selection. Every
 //   other highlight and every Line() call is within 0 .. LineCount()-1.
+// * The last highlight of a run is the window's current line afterwards, and
+//   the editor inserts above it: a run never leaves the "ТО" or "НЦ" that
+//   opens a part lit (a stop there, or a box), but hands it on to the line
+//   below, as a click on it would.
 // * RunHost::DrawScene must also put the executor on point A with its start
 //   direction (model.ExecX/ExecY/ExecDir), as the run relies on it.
 // * Jumping walls: after the scene has been drawn on "Начать" and on
@@ -77,14 +81,22 @@ public:
 private:
     enum class Structure { Branch, Loop, Procedure };
 
-    // One pass from line 0; false when a stop check ended the run (after
-    // EnableWorkMenu). i is left where the pass ended.
+    // Every combination of the jumping walls' places, or the one pass.
+    void RunPasses();
+    // One pass from line 0; false when a stop check ended the run. i is left
+    // where the pass ended.
     bool TopLevelPass(int32_t& i);
     // ProcessMessages, then the stop flag.
     bool Stopped();
     // Highlight a structure's own line, pause, and make the stop check:
     // false when the run is to end.
     bool ShowStructureLine(int32_t i);
+    // The same for the "ТО" or "НЦ" line that opens a part of a structure.
+    bool ShowOpeningLine(int32_t i);
+    // At the end of a run: an opening line left lit hands the current line on.
+    void HandOnOpeningLine();
+    // Every highlight of the run, noted so that its end knows what it left lit.
+    void Light(int32_t i);
     // The line of the first description with the name, or -1.
     int32_t FirstDescription(const QString& name);
     // Highlight line i and make the pause of a line.
@@ -108,6 +120,8 @@ private:
     int callDepth_ = 0;    // procedure bodies now being executed
     bool aborted_ = false; // the run ended on an error of the text itself
     bool running_ = false;
+    int32_t lit_ = -1;        // the line the run highlighted last
+    bool litOpener_ = false;  // ... shown as the "ТО" or "НЦ" opening a part
     // Each description's name and the line of the first with that name, and
     // the text version they were found in (0: found for this run only).
     QHash<QString, int32_t> descriptions_;

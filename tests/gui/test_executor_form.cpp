@@ -1,4 +1,5 @@
 #include "EditionForm.h"
+#include "Interpreter.h"
 #include "MessageBoxes.h"
 #include "Statistics.h"
 
@@ -458,6 +459,78 @@ TEST_P(ExecutorForm, WallBumpShowsTheWallMessageAndEndsTheRun)
     EXPECT_EQ(form->lstCom->currentRow(), 5);   // the first "ШАГ" stays highlighted
     EXPECT_TRUE(form->NMainWork->isEnabled());
     EXPECT_TRUE(form->FixToolButtonResult->isEnabled());
+}
+
+// However a run ends while it has a structure's "НЦ" or "ТО" lit, the editor
+// takes over from a line it keeps whole: F2 then lands inside the structure.
+TEST_P(ExecutorForm, ARunLeavesNoOpeningLineCurrent)
+{
+    const int deep = LineInterpreter::DefaultMaxNesting;
+    QStringList loops;   // a loop in a loop ... as deep as a run may go
+    for (int k = 0; k < deep; ++k)
+        loops << "ПОКА впереди НЕ стена" << "НЦ";
+    loops << "ПОВОРОТ" << QStringList(deep, "КЦ");
+    const QStringList callInLoop = {"ДЕЛАЙ Р", "КОН", "ПРОЦЕДУРА Р", "ПОКА впереди НЕ стена", "НЦ",
+                                    "ДЕЛАЙ Р", "КЦ", "КОНЕЦ ПРОЦЕДУРЫ"};
+    const QStringList callInBranch = {"ДЕЛАЙ Р", "КОН", "ПРОЦЕДУРА Р", "ЕСЛИ впереди НЕ стена", "ТО",
+                                      "ДЕЛАЙ Р", "ВСЁ", "КОНЕЦ ПРОЦЕДУРЫ"};
+    struct Case {
+        const char* how;
+        Qt::Key panel;        // F8 or F7, then Tab, Space, F4 build the text ...
+        QStringList body;     // ... or it stands after "НАЧ" as loaded
+        QString stopAt;       // the stop button is pressed while this line is lit
+        QString message;      // the box that ends the run, if any
+        int current;          // the current line afterwards
+    };
+    const Case cases[] = {
+        {"stop on НЦ", Qt::Key_F8, {}, "НЦ", {}, 6},
+        {"stop on ТО", Qt::Key_F7, {}, "ТО", {}, 6},
+        {"structure bound in a loop", Qt::Key_unknown, loops, {}, TooDeepStructuresMessage(), 4 + 2 * deep},
+        {"call bound in a loop", Qt::Key_unknown, callInLoop, {}, TooDeepCallsMessage(), 9},
+        {"call bound in a branch", Qt::Key_unknown, callInBranch, {}, TooDeepCallsMessage(), 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        auto form = MakeForm();
+        QStringList messages;
+        SetMessageSink([&](MessageKind, const QString& text) { messages << text; });
+        form->NMainBegin->trigger();
+        form->NMainWork->trigger();
+        if (c.body.isEmpty()) {
+            Press(*form, c.panel);
+            Press(*form, Qt::Key_Tab);
+            Press(*form, Qt::Key_Space);
+            Press(*form, Qt::Key_F4);
+        } else {
+            QStringList lines = Items(form->lstCom).mid(0, 4);
+            lines << c.body;
+            if (!c.body.contains("КОН"))
+                lines << "КОН";
+            form->lstCom->clear();
+            form->lstCom->addItems(lines);
+        }
+        form->NMainDebug->trigger();
+
+        QToolButton* speed = form->FixToolButtonResult;
+        if (!c.stopAt.isEmpty()) {
+            speed = form->FixToolButtonQuick;   // each highlight is shown before its pause
+            QObject::connect(form->lstCom, &QListWidget::currentRowChanged, form.get(), [&](int row) {
+                if (row >= 0 && form->lstCom->item(row)->text().trimmed() == c.stopAt)
+                    QTimer::singleShot(0, form.get(),
+                                       [&] { QTest::mouseClick(form->FixToolButtonStop, Qt::LeftButton); });
+            });
+        }
+        QTest::mouseClick(speed, Qt::LeftButton);
+        SetMessageSink(nullptr);
+        EXPECT_EQ(messages, c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        EXPECT_EQ(form->lstCom->currentRow(), c.current);
+
+        form->NMainWork->trigger();
+        const QString above = form->lstCom->item(c.current - 1)->text().trimmed();
+        Press(*form, Qt::Key_F2);
+        EXPECT_EQ(form->lstCom->item(c.current)->text().trimmed(), "ШАГ");
+        EXPECT_TRUE(above == "НЦ" || above == "ТО") << above.toStdString();
+    }
 }
 
 TEST_P(ExecutorForm, ClosingTheWindowDuringARunEndsTheRun)

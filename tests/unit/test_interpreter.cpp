@@ -638,16 +638,32 @@ TEST_F(Interpreter, StopDuringADescentThroughNestedStructuresIsAnsweredAtTheNext
         host.Clear();
         host.stopAtProcessMessages = check;
         Run(lines);
-        // After the check that saw the flag: no highlight, pause or picture.
+        // After the check that saw the flag: no pause or picture, and no
+        // highlight but the one that hands a lit "НЦ" or "ТО" on to its part.
         std::string after;
-        int seen = 0;
+        int seen = 0, lit = -1;
         for (const std::string& e : host.events) {
             if (seen >= check && e != "PM")
                 after += e + " ";
+            else if (e[0] == 'H')
+                lit = std::stoi(e.substr(1));
             seen += e == "PM";
         }
-        EXPECT_EQ(after, "EWM ") << "stop at check " << check;
+        const bool opening = lines.value(lit) == "НЦ" || lines.value(lit) == "ТО";
+        EXPECT_EQ(after, opening ? "H" + std::to_string(lit + 1) + " EWM " : "EWM ") << "stop at check " << check;
         EXPECT_EQ(m.ExecDir, 0);
+    }
+}
+
+TEST_F(Interpreter, AStrayOpeningLineOfALoadedTextStaysCurrentAfterAStop)
+{
+    // Met as a line of its own, not as a structure's, it is what the run stopped after.
+    for (const char* line : {"НЦ", "ТО"}) {
+        host.Clear();
+        host.stopAtProcessMessages = 1;
+        Run({line, "ШАГ", "КОН"});
+        EXPECT_TRUE(EndsWith(host.All(), "H0 P500 PM EWM")) << line;
+        EXPECT_EQ(host.Count("H1"), 0) << line;
     }
 }
 
