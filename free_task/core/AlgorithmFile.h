@@ -14,10 +14,16 @@ QByteArray FormatAlgorithmText(const QStringList& lines);
 // The lines of a file holding `bytes`.
 QStringList ParseAlgorithmText(const QByteArray& bytes);
 
+// The largest file a load takes. An algorithm file is a few kilobytes; even one
+// of a hundred thousand lines is about 3 MB. Anything larger is not an
+// algorithm, and reading it whole could take all the memory there is.
+inline constexpr qint64 kMaxAlgorithmFileSize = 64 * 1024 * 1024;
+
 // Both return an empty text on success, or the message of the failure, with the
 // file's full name where it names the file and without the full stop that the
-// error box adds. A failed save leaves an existing file as it was (but for one
-// written in place because its folder takes no new files); a failed load
+// error box adds. A save that cannot be finished leaves an existing file as it
+// was, byte for byte. A load takes only a regular file no larger than
+// kMaxAlgorithmFileSize, never waiting on a pipe or a device; a failed load
 // leaves `lines` untouched.
 QString SaveAlgorithmFile(const QString& fileName, const QStringList& lines);
 QString LoadAlgorithmFile(const QString& fileName, QStringList& lines);

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -133,27 +134,6 @@ TEST_F(AlgorithmFileOnDisk, FailuresNameTheFileAndChangeNothing)
                   .arg(QDir::current().absoluteFilePath(QStringLiteral("no-such-file.txt"))));
 }
 
-TEST_F(AlgorithmFileOnDisk, AWriteThatStopsShortKeepsTheOldFile)
-{
-    // A file size limit makes the write fail as a full disk would.
-    const QString name = Path("old.txt");
-    const QByteArray old = FormatAlgorithmText({Q("старый"), Q("алгоритм")});
-    WriteAll(name, old);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString result = SaveAlgorithmFile(name, QStringList(2000, Q("    ШАГ")));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-
-    EXPECT_EQ(result, QStringLiteral("Stream write error"));
-    EXPECT_EQ(ReadAll(name), old);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
-}
-
 // Root passes every permission check; while this lives, files are opened with
 // the rights of an ordinary user, as a pupil's program would open them.
 class OrdinaryUserFiles {
@@ -177,6 +157,51 @@ public:
 private:
     static constexpr uid_t kNobody = 65534;
 };
+
+TEST_F(AlgorithmFileOnDisk, AWriteThatStopsShortKeepsTheOldFile)
+{
+    // A file size limit makes the write fail as a full disk would: both where a
+    // temporary file takes the text and where a folder that takes no new files
+    // has it written in place.
+    const QByteArray old = FormatAlgorithmText({Q("старый"), Q("алгоритм")});
+    const auto rw = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
+                    | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    const auto enter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+                       | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), enter | QFileDevice::WriteOwner));
+    bool bites = true;
+    for (const bool takesNewFiles : {true, false}) {
+        SCOPED_TRACE(takesNewFiles ? "folder takes new files" : "folder takes no new files");
+        const QString folder = Path(takesNewFiles ? "open" : "locked");
+        ASSERT_TRUE(QDir().mkdir(folder));
+        const QString name = folder + QStringLiteral("/old.txt");
+        WriteAll(name, old);
+        ASSERT_TRUE(QFile::setPermissions(name, rw));
+        ASSERT_TRUE(QFile::setPermissions(folder, takesNewFiles ? enter | rw : enter));
+
+        rlimit saved{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = 4096;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString result;
+        {
+            OrdinaryUserFiles user;
+            bites = bites && user.Bites();
+            result = SaveAlgorithmFile(name, QStringList(2000, Q("    ШАГ")));
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+        QFile::setPermissions(folder, enter | QFileDevice::WriteOwner);
+
+        EXPECT_EQ(result, QStringLiteral("Stream write error"));
+        EXPECT_EQ(ReadAll(name), old);
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+    }
+    if (!bites)
+        GTEST_SKIP() << "no ordinary user's rights to be had: nothing was written in place";
+}
 
 TEST_F(AlgorithmFileOnDisk, AFolderThatTakesNoNewFilesStillHasItsWritableFileSaved)
 {
@@ -208,6 +233,28 @@ TEST_F(AlgorithmFileOnDisk, AFolderThatTakesNoNewFilesStillHasItsWritableFileSav
     EXPECT_EQ(ReadAll(name), FormatAlgorithmText(lines));
     EXPECT_EQ(created, QStringLiteral("Cannot create file %1").arg(folder + QStringLiteral("/new.txt")));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
+}
+
+TEST_F(AlgorithmFileOnDisk, WhatIsNotARegularFileOrIsTooLargeIsNotLoaded)
+{
+    const QString pipe = Path("pipe.txt");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString zero = Path("zero.txt");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString huge = Path("huge.txt");  // sparse: no room taken on disk
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(kMaxAlgorithmFileSize + 1));
+    }
+    // A load that waits on the pipe ends the run instead of hanging it.
+    alarm(60);
+    for (const QString& name : {pipe, zero, huge}) {
+        QStringList lines = {Q("ШАГ")};
+        EXPECT_EQ(LoadAlgorithmFile(name, lines), QStringLiteral("Cannot open file %1").arg(name));
+        EXPECT_EQ(lines, QStringList{Q("ШАГ")});
+    }
+    alarm(0);
 }
 
 } // namespace
