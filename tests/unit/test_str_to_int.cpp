@@ -25,8 +25,9 @@ TEST(StrToInt, AcceptsOnlyBlanksThenSignThenDigits)
     for (const Case& c : cases) {
         const std::optional<int> v = StrToInt(QString::fromUtf8(c.text));
         EXPECT_EQ(v.has_value(), c.whole) << '"' << c.text << '"';
-        if (c.whole && v)
+        if (c.whole && v) {
             EXPECT_EQ(*v, c.value) << '"' << c.text << '"';
+        }
     }
 }
 
