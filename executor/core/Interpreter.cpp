@@ -77,9 +77,8 @@ bool LineInterpreter::ShowStructureLine(int32_t i)
 
 bool LineInterpreter::ShowOpeningLine(int32_t i)
 {
-    Light(i);
+    ShowLine(i);
     litOpener_ = true;
-    h_.Pause(m_.StepDelay);
     return !Stopped();
 }
 

@@ -58,9 +58,9 @@ int OpenRegularFile(const QString& fileName, int access, struct stat& info)
     return fd;
 }
 
-// Reads from `offset` on until `size` bytes or the end of the file, whichever
+// Reads from the start until `size` bytes or the end of the file, whichever
 // comes first; false if reading fails.
-bool ReadAt(int fd, qint64 offset, qint64 size, QByteArray& bytes)
+bool ReadFromStart(int fd, qint64 size, QByteArray& bytes)
 {
     // The room grows with what is read rather than being taken up front, as
     // `size` may be far more than the file holds.
@@ -69,8 +69,7 @@ bool ReadAt(int fd, qint64 offset, qint64 size, QByteArray& bytes)
     while (done < size) {
         if (done == bytes.size())
             bytes.resize(qsizetype(std::min(size, std::max<qint64>(2 * done, 64 * 1024))));
-        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(bytes.size() - done),
-                                  off_t(offset + done));
+        const ssize_t n = ::pread(fd, bytes.data() + done, size_t(bytes.size() - done), off_t(done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -116,7 +115,7 @@ QString SaveInPlace(const QString& fileName, const QByteArray& bytes)
     const qint64 oldSize = info.st_size;
     const qint64 newSize = bytes.size();
     QByteArray old;
-    if (!ReadAt(fd.Get(), 0, std::min(oldSize, newSize), old))
+    if (!ReadFromStart(fd.Get(), std::min(oldSize, newSize), old))
         return QStringLiteral("Stream write error");
 
     qint64 written = 0;
@@ -199,7 +198,7 @@ QString LoadAlgorithmFile(const QString& fileName, QStringList& lines)
     // One byte more than the bound is asked for, so that a file that has grown
     // since it was opened is caught rather than cut short.
     QByteArray bytes;
-    if (!ReadAt(fd.Get(), 0, kMaxAlgorithmFileSize + 1, bytes) || bytes.size() > kMaxAlgorithmFileSize)
+    if (!ReadFromStart(fd.Get(), kMaxAlgorithmFileSize + 1, bytes) || bytes.size() > kMaxAlgorithmFileSize)
         return cannotOpen;
     lines = ParseAlgorithmText(bytes);
     return QString();
