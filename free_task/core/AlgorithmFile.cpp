@@ -177,11 +177,17 @@ QString SaveAlgorithmFile(const QString& fileName, const QStringList& lines)
     // the file saved before. Only a folder that takes no new files, where the
     // target itself may still be written, has it written in place, and there
     // the old bytes are put back should the write fail.
+    //
+    // The file device may hold back what it was given (up to 16 KiB in Qt
+    // 6.4) until commit(), and that commit() replaces the target even when
+    // writing the held bytes fails: an empty or cut file would then stand in
+    // for the pupil's work. So everything is pushed to the disk and the disk
+    // asked to keep it, each step checked, before the target is replaced.
     const QByteArray bytes = FormatAlgorithmText(lines);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return SaveInPlace(fileName, bytes);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0 || !file.commit()) {
         file.cancelWriting();
         return QStringLiteral("Stream write error");
     }

@@ -160,43 +160,61 @@ private:
 
 TEST_F(AlgorithmFileOnDisk, AWriteThatStopsShortKeepsTheOldFile)
 {
-    // A file size limit makes the write fail as a full disk would: both where a
-    // temporary file takes the text and where a folder that takes no new files
-    // has it written in place.
-    const QByteArray old = FormatAlgorithmText({Q("старый"), Q("алгоритм")});
+    // A file size limit makes the disk refuse as a full one would, from the
+    // first byte or part of the way through. The texts lie on both sides of
+    // the 16 KiB a file device may hold back until it is closed.
+    struct Case {
+        bool takesNewFiles;
+        int lines;      // of "    ШАГ", 9 bytes each
+        rlim_t room;    // bytes the disk takes
+        bool saved;
+    };
+    const std::vector<Case> cases = {
+        {true, 3, 0, false},
+        {true, 1500, 8192, false},
+        {true, 3400, 8192, false},
+        {true, 1500, 65536, true},
+        {false, 3, 0, false},
+        {false, 3400, 8192, false},
+    };
+    const QByteArray old = FormatAlgorithmText(QStringList(90, Q("    ПОВОРОТ")));
     const auto rw = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                     | QFileDevice::WriteGroup | QFileDevice::ReadOther | QFileDevice::WriteOther;
     const auto enter = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
                        | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(dir.path(), enter | QFileDevice::WriteOwner));
     bool bites = true;
-    for (const bool takesNewFiles : {true, false}) {
-        SCOPED_TRACE(takesNewFiles ? "folder takes new files" : "folder takes no new files");
-        const QString folder = Path(takesNewFiles ? "open" : "locked");
+    int row = 0;
+    for (const Case& k : cases) {
+        SCOPED_TRACE(testing::Message() << (k.takesNewFiles ? "folder takes new files, " : "folder takes none, ")
+                                        << k.lines << " lines, room " << k.room);
+        const QString folder = Path("f") + QString::number(row++);
         ASSERT_TRUE(QDir().mkdir(folder));
         const QString name = folder + QStringLiteral("/old.txt");
         WriteAll(name, old);
         ASSERT_TRUE(QFile::setPermissions(name, rw));
-        ASSERT_TRUE(QFile::setPermissions(folder, takesNewFiles ? enter | rw : enter));
+        ASSERT_TRUE(QFile::setPermissions(folder, k.takesNewFiles ? enter | rw : enter));
 
+        const QStringList lines(k.lines, Q("    ШАГ"));
         rlimit saved{};
         ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit small = saved;
-        small.rlim_cur = 4096;
+        small.rlim_cur = k.room;
         ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
         QString result;
         {
             OrdinaryUserFiles user;
-            bites = bites && user.Bites();
-            result = SaveAlgorithmFile(name, QStringList(2000, Q("    ШАГ")));
+            bites = bites && (k.takesNewFiles || user.Bites());
+            result = SaveAlgorithmFile(name, lines);
         }
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
         QFile::setPermissions(folder, enter | QFileDevice::WriteOwner);
 
-        EXPECT_EQ(result, QStringLiteral("Stream write error"));
-        EXPECT_EQ(ReadAll(name), old);
+        EXPECT_EQ(result, k.saved ? QString() : QStringLiteral("Stream write error"));
+        const QByteArray now = ReadAll(name);
+        EXPECT_TRUE(now == (k.saved ? FormatAlgorithmText(lines) : old)) << "the file holds " << now.size() << " bytes";
         EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
     }
     if (!bites)
