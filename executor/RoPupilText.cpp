@@ -11,7 +11,10 @@
 
 QStringList TfrmRoPupil::AlgorithmLines() const
 {
-    return ListItems(lstCom);
+    // The list keeps its texts in step with its items: a copy of them is
+    // shared, not read item by item, which would cost as much as the
+    // statistics recounted after every change.
+    return lstCom->Lines();
 }
 
 int TfrmRoPupil::CurrentLine() const

@@ -84,7 +84,11 @@ void FreeTaskEdition::N11Click()
     QListWidget* list = form_->lstCom;
     list->clear();
     list->addItems(lines);
-    list->setCurrentRow(lines.size() >= 5 ? 4 : -1);
+    // The list holds the texts now; the loaded copy goes before the names and
+    // the statistics are counted, so that a long file is held once less.
+    const bool selects = lines.size() >= 5;
+    lines = QStringList();
+    list->setCurrentRow(selects ? 4 : -1);
     form_->NMainDebug->setEnabled(true);
     form_->RebuildProcList();
     form_->UpdateStatist();

@@ -14,10 +14,12 @@ QByteArray FormatAlgorithmText(const QStringList& lines);
 // The lines of a file holding `bytes`.
 QStringList ParseAlgorithmText(const QByteArray& bytes);
 
-// The largest file a load takes. An algorithm file is a few kilobytes; even one
-// of a hundred thousand lines is about 3 MB. Anything larger is not an
-// algorithm, and reading it whole could take all the memory there is.
-inline constexpr qint64 kMaxAlgorithmFileSize = 64 * 1024 * 1024;
+// The largest file a load takes, chosen from what the window can hold: every
+// line becomes a row of the algorithm list, a few hundred bytes each, so the
+// worst file is one of line ends alone. At this bound even that loads in about
+// half a second and under 200 MB (tests/bench/bench_file.cpp), while a
+// pupil's algorithm is a few kilobytes.
+inline constexpr qint64 kMaxAlgorithmFileSize = 512 * 1024;
 
 // Both return an empty text on success, or the message of the failure, with the
 // file's full name where it names the file and without the full stop that the

@@ -239,7 +239,7 @@ TEST_F(AlgorithmFilesTest, LoadReplacesTheTextAndRecounts)
 
 TEST_F(AlgorithmFilesTest, AnyFileLoadsAndRunsAsItStands)
 {
-    // A binary file, and a text whose body is one line of 10 MB.
+    // A binary file, and a text whose body is one line as long as a load admits.
     QByteArray binary;
     for (int i = 0; i < 70000; ++i)
         binary += char((i * 37 + 11) % 255 + 1);
@@ -255,7 +255,8 @@ TEST_F(AlgorithmFilesTest, AnyFileLoadsAndRunsAsItStands)
     messages.clear();
 
     QStringList text = NewAlgorithmLines(0, false);
-    text.insert(4, QString(10 * 1024 * 1024, QChar(0x0428)));   // "ШШШ..."
+    const qsizetype room = qsizetype(kMaxAlgorithmFileSize) - FormatAlgorithmText(text).size() - 2;
+    text.insert(4, QString(room, QChar(0x0428)));   // "ШШШ..."
     WriteAll(Path("long.txt"), FormatAlgorithmText(text));
     Load(Path("long.txt"));
     ASSERT_EQ(form.lstCom->count(), 6);

@@ -273,6 +273,12 @@ TEST_F(AlgorithmFileOnDisk, WhatIsNotARegularFileOrIsTooLargeIsNotLoaded)
         EXPECT_EQ(lines, QStringList{Q("ШАГ")});
     }
     alarm(0);
+    // The bound itself is admitted.
+    const QString largest = Path("largest.txt");
+    WriteAll(largest, QByteArray(qsizetype(kMaxAlgorithmFileSize), 'x'));
+    QStringList lines;
+    EXPECT_EQ(LoadAlgorithmFile(largest, lines), QString());
+    EXPECT_EQ(lines.size(), 1);
 }
 
 } // namespace
