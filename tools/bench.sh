@@ -101,7 +101,7 @@ for way in "${ways[@]}"; do
             QT_QPA_PLATFORM=xcb xvfb-run "${screen[@]}" ./build/bench_file --runs "$runs"
             ;;
         bridge)
-            # The walk and the long load are what the bridge slows down.
+            # The walk and the loads are what the bridge slows down.
             QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 BENCH_RUNS="$runs" BENCH_OUT="$out" \
                 xvfb-run "${screen[@]}" dbus-run-session -- bash "$self" --inside-bridge-session
             ;;
