@@ -126,6 +126,12 @@ void LoadInWindow(TfrmRoPupil& form, const QString& name)
 int BenchLong(int runs, int count)
 {
     const QStringList text = count > 0 ? LongAlgorithm(count) : LongestAdmittedAlgorithm();
+    // The window would refuse a larger file with a box that waits for a click.
+    if (FormatAlgorithmText(text).size() > kMaxAlgorithmFileSize) {
+        std::fprintf(stderr, "%d lines make a file over the %lld bytes a load admits\n", count,
+                     qlonglong(kMaxAlgorithmFileSize));
+        return 2;
+    }
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("long.txt"));
     if (!SaveAlgorithmFile(name, text).isEmpty()) {
